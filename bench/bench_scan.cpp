@@ -1,0 +1,19 @@
+// One discovery scan against the simulated appliances the test bed started; prints what it found and how long
+// the scan took. Usage: bench_scan.exe <appliances expected>
+#include "discovery/device_scan.h"
+#include <winsock2.h>
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    const int expected = argc > 1 ? std::atoi(argv[1]) : 0;
+    WSADATA wsa;
+    if (::WSAStartup(MAKEWORD(2, 0), &wsa) != 0) return 2;
+    DeviceRegistry registry;
+    const ULONGLONG start = ::GetTickCount64();
+    ScanForDevices(registry);
+    const double seconds = double(::GetTickCount64() - start) / 1000.0;
+    std::printf("appliances=%d found=%d seconds=%.2f\n", expected, registry.deviceCount.load(), seconds);
+    ::WSACleanup();
+    return registry.deviceCount == expected ? 0 : 1;
+}

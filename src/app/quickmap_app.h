@@ -1,0 +1,35 @@
+// The process: single instance, start-with-Windows value, language, Winsock, owner and wizard windows.
+#pragma once
+#include "framework/app.h"
+#include "framework/handles.h"
+#include "framework/wnd.h"
+
+// Commands a second start posts to the running instance; the tray menu uses them too.
+constexpr UINT ID_CMD_SHOW = 9001;
+constexpr UINT ID_CMD_ABOUT = 9002;
+constexpr UINT ID_CMD_EXIT = 9003;
+constexpr UINT ID_COPY_STARTED = 9004;
+
+extern const char kInstanceName[];      // mutex name and the wizard window's caption
+extern const char kRunKeyPath[];
+extern const char kRunValueName[];
+
+class CQuickmapApp : public CWinApp {
+public:
+    CQuickmapApp();
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    int m_bShowOnStart = 1;
+    CWnd m_wndOwner;
+
+private:
+    BOOL ForwardToRunningInstance(HWND runningWindow);
+    fw::unique_handle m_instanceMutex;
+};
+
+CQuickmapApp* QuickmapApp();
+
+void WriteRunValue();
+void DeleteRunValue();

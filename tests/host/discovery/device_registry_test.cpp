@@ -1,0 +1,114 @@
+#include "discovery/datagram.h"
+#include "discovery/device_list_rows.h"
+#include "discovery/device_registry.h"
+#include <gtest/gtest.h>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+DeviceEntry Entry(const std::string& name, const std::string& ip, uint8_t tag = 0) {
+    DeviceEntry entry{};
+    CopyToField(entry.name, name.c_str(), name.size());
+    CopyToField(entry.ipText, ip.c_str(), ip.size());
+    entry.deviceData[7] = tag;
+    return entry;
+}
+
+std::vector<std::string> Names(const std::list<DeviceEntry>& devices) {
+    std::vector<std::string> names;
+    for (const auto& d : devices) names.push_back(std::string(d.name) + "@" + d.ipText);
+    return names;
+}
+
+std::vector<int> Images(const DeviceListRows& rows) {
+    std::vector<int> images;
+    for (const auto& r : rows.rows) images.push_back(r.image);
+    return images;
+}
+}  // namespace
+
+TEST(RegistryOrder, SortsCaseInsensitivelyAndKeepsArrivalOrderOfEqualNames) {
+    std::list<DeviceEntry> devices = {Entry("beta", "10.0.0.1"), Entry("Alpha", "10.0.0.2"),
+                                      Entry("ALPHA", "10.0.0.3"), Entry("alpha", "10.0.0.4"),
+                                      Entry("Gamma", "10.0.0.5"), Entry("Beta", "10.0.0.6")};
+    SortDevicesByName(devices);
+    EXPECT_EQ(Names(devices), (std::vector<std::string>{"Alpha@10.0.0.2", "ALPHA@10.0.0.3", "alpha@10.0.0.4",
+                                                        "beta@10.0.0.1", "Beta@10.0.0.6", "Gamma@10.0.0.5"}));
+}
+
+TEST(RegistryDeduplication, RemovesSameNameAndAddressButKeepsConflicts) {
+    DeviceRegistry registry;
+    registry.devices = {Entry("Media", "10.77.0.3", 1), Entry("media", "10.77.0.3", 2), Entry("Media", "10.77.0.4"),
+                        Entry("Media", "10.77.0.3", 3), Entry("Other", "10.77.0.5")};
+    RemoveDuplicateDevices(registry);
+    EXPECT_EQ(Names(registry.devices),
+              (std::vector<std::string>{"Media@10.77.0.3", "Media@10.77.0.4", "Other@10.77.0.5"}));
+    EXPECT_EQ(registry.devices.front().deviceData[7], 1);  // the first arrival stays
+    EXPECT_EQ(registry.deviceCount, 3);
+
+    DeviceRegistry single;
+    single.devices = {Entry("Only", "10.77.0.9")};
+    RemoveDuplicateDevices(single);
+    EXPECT_EQ(single.deviceCount, 1);
+}
+
+TEST(RegistryReplies, DiscoverAppendsAndQueryUpdatesOnlyItsSender) {
+    DeviceRegistry registry;
+    std::vector<uint8_t> discover = {'Q', 'X', 'N', 'S', 0, 0, 2, 0, 0, 0, 0, 0x11, 0x32, 0, 0, 1,
+                                     0x00, 0x00, 0x02, 0x40, 'N', 'a', 's', 0};
+    const uint8_t a[4] = {10, 77, 0, 2};
+    uint32_t sender;
+    std::memcpy(&sender, a, 4);
+    ApplyDatagramReply(registry, kCommandDiscoverRequest, discover.data(), discover.size(), sender);
+    ApplyDatagramReply(registry, kCommandDiscoverRequest, discover.data(), discover.size(), sender);
+    ASSERT_EQ(registry.devices.size(), 2u);  // no duplicate check until the scan's de-duplication
+
+    std::vector<uint8_t> query = {'Q', 'X', 'N', 'S', 0, 8, 4, 0, 10, 1, 0x1F, 0x98, 1, 0, 0, 0};
+    const uint8_t b[4] = {10, 77, 0, 99};
+    uint32_t stranger;
+    std::memcpy(&stranger, b, 4);
+    ApplyDatagramReply(registry, kCommandQueryRequest, query.data(), query.size(), stranger);
+    EXPECT_EQ(registry.devices.front().webPort, 0);
+    ApplyDatagramReply(registry, kCommandQueryRequest, query.data(), query.size(), sender);
+    EXPECT_EQ(registry.devices.front().webPort, 8088);
+    EXPECT_EQ(registry.devices.back().webPort, 0);  // the first entry with that address only
+}
+
+TEST(RegistrySelection, WalksSelectedDeviceSteps) {
+    DeviceRegistry registry;
+    registry.devices = {Entry("a", "1.1.1.1"), Entry("b", "1.1.1.2")};
+    EXPECT_EQ(registry.SelectedEntry(), nullptr);
+    registry.selectedDevice = 1;
+    ASSERT_NE(registry.SelectedEntry(), nullptr);
+    EXPECT_STREQ(registry.SelectedEntry()->name, "b");
+    registry.selectedDevice = 2;
+    EXPECT_EQ(registry.SelectedEntry(), nullptr);
+}
+
+TEST(DeviceListRows, MarksEveryEntryOfAConflictingName) {
+    std::list<DeviceEntry> devices = {Entry("Alpha", "10.0.0.1"), Entry("Media", "10.0.0.2"), Entry("media", "10.0.0.3"),
+                                      Entry("Zeta", "10.0.0.4")};
+    DeviceListRows rows = BuildDeviceListRows(devices);
+    EXPECT_TRUE(rows.nameConflict);
+    EXPECT_EQ(Images(rows), (std::vector<int>{3, 9, 9, 3}));
+
+    devices = {Entry("QX-Harborbox", "10.0.0.1"), Entry("QX-Harborbox", "10.0.0.2"), Entry("qx-harborbox", "10.0.0.3")};
+    rows = BuildDeviceListRows(devices);
+    EXPECT_EQ(Images(rows), (std::vector<int>{9, 9, 9}));
+
+    devices = {Entry("One", "10.0.0.1"), Entry("Two", "10.0.0.2")};
+    rows = BuildDeviceListRows(devices);
+    EXPECT_FALSE(rows.nameConflict);
+    EXPECT_EQ(Images(rows), (std::vector<int>{3, 3}));
+}
+
+TEST(DeviceListRows, ShowsAddressAndMacText) {
+    DeviceEntry entry = Entry("Nas", "10.77.0.2");
+    const uint8_t data[8] = {0xAA, 0xBB, 0x00, 0x11, 0x32, 0xAB, 0x34, 0x5C};
+    std::memcpy(entry.deviceData, data, 8);
+    const DeviceListRows rows = BuildDeviceListRows({entry});
+    ASSERT_EQ(rows.rows.size(), 1u);
+    EXPECT_EQ(rows.rows[0].ipText, "10.77.0.2");
+    EXPECT_EQ(rows.rows[0].macText, "00-11-32-AB-34-5C");
+}

@@ -1,0 +1,137 @@
+// Discovery against simulated appliances in the test bed; each suite runs in its own scenario
+// (see scenarios.conf for the network and appliances each one gets).
+#include "discovery/datagram.h"
+#include "discovery/datagram_exchange.h"
+#include "discovery/device_scan.h"
+#include "test_bed.h"
+#include <gtest/gtest.h>
+#include <winsock2.h>
+#include <algorithm>
+#include <string>
+
+namespace {
+int ExchangeDiscoverWith(DeviceRegistry& registry, uint32_t destination) {
+    const DiscoverRequestBytes request = BuildDiscoverRequest();
+    uint8_t reply[kReplyBufferSize] = {};
+    return ExchangeDatagram(registry, destination, kDiscoveryPort, request.data(), int(request.size()), reply,
+                            int(sizeof reply));
+}
+
+std::vector<std::string> NamesOf(const DeviceRegistry& registry) {
+    std::vector<std::string> names;
+    for (const auto& d : registry.devices) names.push_back(d.name);
+    return names;
+}
+
+size_t CountLogLines(const std::string& needle) {
+    const auto lines = testbed::SimLogLines();
+    return size_t(std::count_if(lines.begin(), lines.end(),
+                                [&](const std::string& l) { return l.find(needle) != std::string::npos; }));
+}
+
+const uint32_t kSubnetBroadcast = testbed::Address("10.77.0.255");
+}  // namespace
+
+TEST(ExchangeSilent, NoAnswerReturnsZeroAfterAboutOneSecond) {
+    DeviceRegistry registry;
+    const uint64_t start = testbed::Now();
+    EXPECT_EQ(ExchangeDiscoverWith(registry, kSubnetBroadcast), 0);
+    const double seconds = testbed::SecondsSince(start);
+    EXPECT_GE(seconds, 0.9);
+    EXPECT_LE(seconds, 1.6);
+    EXPECT_TRUE(registry.devices.empty());
+}
+
+TEST(ExchangeSilent, ScanFindsNothingAndTriesTheLimitedBroadcast) {
+    DeviceRegistry registry;
+    registry.credentials.Set({"admin", "secret"});
+    EXPECT_EQ(ScanForDevices(registry), 0);
+    EXPECT_EQ(registry.deviceCount, 0);
+    EXPECT_TRUE(registry.devices.empty());
+    EXPECT_EQ(registry.credentials.Get().userName, "");  // every scan empties the cache
+    EXPECT_EQ(CountLogLines("-> 255.255.255.255 cmd=1"), 1u);
+}
+
+TEST(ExchangeNoFlags, ReplyWithoutBothFlagsCountsButAddsNothing) {
+    DeviceRegistry registry;
+    EXPECT_EQ(ExchangeDiscoverWith(registry, kSubnetBroadcast), 1);
+    EXPECT_TRUE(registry.devices.empty());
+}
+
+TEST(ScanTwoSubnets, BroadcastsOnBothAndKeepsOneEntry) {
+    const auto broadcasts = GetLocalBroadcastAddresses();
+    ASSERT_EQ(broadcasts.size(), 2u);
+    EXPECT_NE(std::find(broadcasts.begin(), broadcasts.end(), testbed::Address("10.77.0.255")), broadcasts.end());
+    EXPECT_NE(std::find(broadcasts.begin(), broadcasts.end(), testbed::Address("10.78.0.255")), broadcasts.end());
+
+    DeviceRegistry registry;
+    EXPECT_EQ(ScanForDevices(registry), 1);
+    EXPECT_EQ(registry.deviceCount, 1);
+    ASSERT_EQ(registry.devices.size(), 1u);
+    EXPECT_STREQ(registry.devices.front().ipText, "10.77.0.2");
+    EXPECT_EQ(CountLogLines("-> 10.77.0.255 cmd=1"), 1u);
+    EXPECT_EQ(CountLogLines("-> 10.78.0.255 cmd=1"), 1u);
+}
+
+TEST(ScanLimitedBroadcast, FindsAnApplianceThatAnswersOnlyTheFallback) {
+    DeviceRegistry registry;
+    EXPECT_EQ(ScanForDevices(registry), 1);
+    EXPECT_EQ(registry.deviceCount, 1);
+    EXPECT_EQ(NamesOf(registry), std::vector<std::string>{"Upstairs"});
+}
+
+TEST(ScanNaming, EmptyNamesTakeTheReverseNameOrTheAddress) {
+    DeviceRegistry registry;
+    EXPECT_EQ(ScanForDevices(registry), 1);
+    // Sorted: the address text before the host name.
+    EXPECT_EQ(NamesOf(registry), (std::vector<std::string>{"10.77.0.3", "nas-upstairs"}));
+    EXPECT_EQ(registry.deviceCount, 2);
+}
+
+TEST(ScanDefaultNameProbe, FindsTheFactoryNamedApplianceByItsName) {
+    DeviceRegistry registry;
+    EXPECT_EQ(ScanForDevices(registry), 1);
+    EXPECT_EQ(NamesOf(registry), std::vector<std::string>{"QX-Harborbox"});
+    EXPECT_EQ(registry.deviceCount, 1);
+    EXPECT_EQ(CountLogLines("-> 10.77.0.2 cmd=1"), 1u);
+}
+
+TEST(ScanDefaultNameSkip, SkipsTheProbeWhenTheAddressIsAlreadyListed) {
+    DeviceRegistry registry;
+    EXPECT_EQ(ScanForDevices(registry), 1);
+    EXPECT_EQ(NamesOf(registry), std::vector<std::string>{"Renamed"});
+    EXPECT_EQ(CountLogLines("-> 10.77.0.2 cmd=1"), 0u);  // only the broadcast reached it
+}
+
+TEST(QueryDeviceReply, SetsPortAndLanguageOfTheKnownEntry) {
+    DeviceRegistry registry;
+    ASSERT_EQ(ScanForDevices(registry), 1);
+    ASSERT_EQ(registry.devices.size(), 1u);
+    EXPECT_EQ(registry.devices.front().webPort, 0);
+    QueryDevice(registry, testbed::ApplianceAddress());
+    EXPECT_EQ(registry.devices.front().webPort, 8088);
+    EXPECT_EQ(registry.devices.front().languageSet, 1);
+    EXPECT_EQ(registry.devices.front().capabilityFlags & kCapabilityPortService, kCapabilityPortService);
+}
+
+TEST(ScanFifty, FindsEveryApplianceOnTheSubnet) {
+    DeviceRegistry registry;
+    const uint64_t start = testbed::Now();
+    EXPECT_EQ(ScanForDevices(registry), 1);
+    EXPECT_EQ(registry.deviceCount, 50);
+    EXPECT_LE(testbed::SecondsSince(start), 2.5);  // one broadcast; the factory name does not resolve here
+}
+
+TEST(ScanMalformed, OnlySoundRepliesBecomeEntries) {
+    DeviceRegistry registry;
+    EXPECT_EQ(ScanForDevices(registry), 1);
+    std::vector<std::string> names = NamesOf(registry);
+    // Bad magic, bad code, missing flags, a datagram cut inside the flags and the late answer are ignored;
+    // the flood collapses into one entry; names are bounded.
+    ASSERT_EQ(names.size(), 4u);
+    EXPECT_EQ(names[0], "Flood");
+    EXPECT_EQ(names[1].size(), 63u);
+    EXPECT_EQ(names[2], "QX-Harborbox");
+    EXPECT_EQ(names[3].rfind("Unterm", 0), 0u);
+    EXPECT_EQ(registry.deviceCount, 4);
+}

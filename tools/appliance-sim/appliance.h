@@ -1,0 +1,76 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <mutex>
+#include <string>
+
+namespace appliance_sim {
+
+// Ways a simulated appliance can misbehave, so that tests can show the
+// program stays sound against a faulty peer.
+enum class Fault {
+    none,
+    silent,             // never answers
+    bad_magic,          // "QXNT" instead of "QXNS"
+    bad_code,           // wrong reply code
+    no_flags,           // discover reply lacks the port-service flag
+    short_reply,        // datagram cut before the fields the client reads
+    unterminated_name,  // datagram ends inside the name
+    long_name,          // 200-byte name
+    flood,              // several copies of each reply
+    delay,              // answers late
+};
+
+// Which discover broadcasts an appliance answers; unicast requests to its own
+// address are always answered.
+enum class AnswerTo { any, subnet, limited, unicast };
+
+// What the appliance tells about itself. The web pages will change the name
+// and the language flag while the responder reads them.
+struct DeviceState {
+    std::string name = "QX-Harborbox";
+    std::array<std::uint8_t, 6> mac{};
+    std::uint32_t flags = 0x40020000;
+    bool language_set = false;
+    std::uint16_t web_port = 80;
+    std::uint8_t query_attribute = 10;
+};
+
+struct Misbehaviour {
+    Fault fault = Fault::none;
+    int flood_count = 0;
+    int delay_ms = 0;
+};
+
+struct ApplianceConfig {
+    std::uint32_t address = 0;  // IPv4, host byte order
+    AnswerTo answer_to = AnswerTo::any;
+    DeviceState device;
+    Misbehaviour misbehaviour;
+    int line = 0;  // config line that defined it, for messages
+};
+
+// One running appliance, shared between the discovery responder and the web
+// side; the device state is the only part that changes after start.
+class Appliance {
+public:
+    explicit Appliance(ApplianceConfig config);
+    Appliance(const Appliance&) = delete;
+    Appliance& operator=(const Appliance&) = delete;
+
+    std::uint32_t address() const { return address_; }
+    AnswerTo answer_to() const { return answer_to_; }
+    const Misbehaviour& misbehaviour() const { return misbehaviour_; }
+
+    DeviceState device() const;
+
+private:
+    const std::uint32_t address_;
+    const AnswerTo answer_to_;
+    const Misbehaviour misbehaviour_;
+    mutable std::mutex device_mutex_;
+    DeviceState device_;
+};
+
+}  // namespace appliance_sim

@@ -1,0 +1,91 @@
+// Simulated Harborbox appliances for tests and the demo:
+//   appliance-sim --config FILE [--log FILE]
+// Prints "ready" once its sockets are bound and runs until SIGTERM or SIGINT.
+
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <deque>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "appliance.h"
+#include "config.h"
+#include "request_log.h"
+#include "udp_responder.h"
+
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+struct Arguments {
+    std::string config_path;
+    std::optional<std::string> log_path;
+};
+
+std::optional<Arguments> parse_arguments(int argc, char** argv) {
+    Arguments arguments;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (i + 1 >= argc) return std::nullopt;
+        if (option == "--config") arguments.config_path = argv[++i];
+        else if (option == "--log") arguments.log_path = argv[++i];
+        else return std::nullopt;
+    }
+    if (arguments.config_path.empty()) return std::nullopt;
+    return arguments;
+}
+
+// Stop signals are read from a descriptor so that the responder's poll() sees
+// them; blocking them first also keeps them off any later thread.
+int stop_signal_fd() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, SIGINT);
+    sigprocmask(SIG_BLOCK, &signals, nullptr);
+    return signalfd(-1, &signals, SFD_CLOEXEC);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto arguments = parse_arguments(argc, argv);
+    if (!arguments) {
+        std::cerr << "usage: appliance-sim --config FILE [--log FILE]" << std::endl;
+        return kExitUsage;
+    }
+    using namespace appliance_sim;
+    SimConfig config;
+    try {
+        config = load_config(arguments->config_path);
+    } catch (const ConfigError& error) {
+        std::cerr << "appliance-sim: " << error.what() << std::endl;
+        return kExitUsage;
+    }
+
+    const int stop_fd = stop_signal_fd();
+    if (stop_fd < 0) {
+        std::cerr << "appliance-sim: cannot watch for stop signals" << std::endl;
+        return kExitFailure;
+    }
+    try {
+        std::deque<Appliance> appliances;
+        for (const ApplianceConfig& appliance : config.appliances) appliances.emplace_back(appliance);
+        std::unique_ptr<RequestLog> log;
+        if (arguments->log_path) log = std::make_unique<RequestLog>(*arguments->log_path);
+        UdpResponder responder(appliances, config.global, log.get());
+        responder.open();
+        std::cout << "ready" << std::endl;
+        responder.run(stop_fd);
+    } catch (const std::exception& error) {
+        std::cerr << "appliance-sim: " << error.what() << std::endl;
+        return kExitFailure;
+    }
+    close(stop_fd);
+    return 0;
+}
