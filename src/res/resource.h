@@ -1,5 +1,8 @@
 // Resource ids shared by the .rc files and the program.
 #pragma once
+#include "resource_aux.h"
+#include "resource_web.h"
+#include "resource_widgets.h"
 
 // Dialog templates
 #define IDD_QUICKMAP_DIALOG 102

@@ -1,0 +1,1 @@
+qm_windows_sources(common/text_compare_win.cpp)
