@@ -4,6 +4,8 @@
 #include "app/language.h"
 #include "app/quickmap_dlg.h"
 #include <winsock2.h>
+#include <cstring>
+#include <vector>
 
 const char kInstanceName[] = "Harborbox Quickmap";
 const char kRunKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -11,6 +13,25 @@ const char kRunValueName[] = "QX Harborbox Quickmap";
 
 namespace {
 const char kOwnerCaption[] = "QX Harborbox";
+
+// Every top-level window with the running instance's caption: while the wizard shows a message box, the box
+// carries that caption too and may be found first, so a command posted only there would be lost.
+std::vector<HWND> WindowsWithCaption(const char* caption) {
+    struct Search {
+        const char* caption;
+        std::vector<HWND> found;
+    } search{caption, {}};
+    ::EnumWindows(
+        [](HWND hwnd, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            char text[64] = {};
+            ::GetWindowTextA(hwnd, text, sizeof text);
+            if (std::strcmp(text, s->caption) == 0) s->found.push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 bool IsNtPlatform() {
     OSVERSIONINFOA info = {};
@@ -45,14 +66,15 @@ CQuickmapApp::CQuickmapApp() : CWinApp(kInstanceName) {}
 
 CQuickmapApp* QuickmapApp() { return static_cast<CQuickmapApp*>(AfxGetApp()); }
 
-BOOL CQuickmapApp::ForwardToRunningInstance(HWND runningWindow) {
+BOOL CQuickmapApp::ForwardToRunningInstance() {
     UINT command = ID_CMD_SHOW;
     switch (ForwardedCommandFor(m_strCommandLine)) {
     case ForwardedCommand::None: return TRUE;
     case ForwardedCommand::Exit: command = ID_CMD_EXIT; break;
     case ForwardedCommand::Show: break;
     }
-    if (runningWindow) ::PostMessageA(runningWindow, WM_COMMAND, command, 0);
+    // A message box ignores these command ids, so posting to each window with the caption is safe.
+    for (HWND window : WindowsWithCaption(kInstanceName)) ::PostMessageA(window, WM_COMMAND, command, 0);
     return TRUE;
 }
 
@@ -60,8 +82,7 @@ BOOL CQuickmapApp::InitInstance() {
     HANDLE mutex = ::CreateMutexA(nullptr, TRUE, kInstanceName);
     const bool alreadyRunning = mutex && ::GetLastError() == ERROR_ALREADY_EXISTS;
     m_instanceMutex.reset(mutex);  // owned until the process ends
-    HWND runningWindow = ::FindWindowA(nullptr, kInstanceName);
-    if (alreadyRunning) return ForwardToRunningInstance(runningWindow);
+    if (alreadyRunning) return ForwardToRunningInstance();
 
     if (IsUninstallSwitch(m_strCommandLine)) return TRUE;
     if (IsHiddenStartSwitch(m_strCommandLine)) m_bShowOnStart = 0;

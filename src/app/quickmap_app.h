@@ -25,7 +25,7 @@ public:
     CWnd m_wndOwner;
 
 private:
-    BOOL ForwardToRunningInstance(HWND runningWindow);
+    BOOL ForwardToRunningInstance();
     fw::unique_handle m_instanceMutex;
 };
 

@@ -7,17 +7,19 @@
 #include "framework/resource_strings.h"
 #include "res/resource.h"
 #include <commctrl.h>
+#include <objbase.h>
+#include <windowsx.h>
 #include <ctime>
 
 namespace {
-HICON LoadIconResource(UINT id, int size) {
-    return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
-}
-
 // Private: lets a worker have the progress timer set on the window's own thread.
 constexpr UINT kMsgSetProgressAnimation = WM_APP + 1;
 
 const char kHarborboxTempName[] = "Harborbox.tmp";
+
+HICON LoadIconResource(UINT id, int size) {
+    return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
+}
 
 std::string TempFilePath() {
     char directory[MAX_PATH + 1] = {};
@@ -25,6 +27,8 @@ std::string TempFilePath() {
     if (length == 0 || length > MAX_PATH) return std::string(".\\") + kHarborboxTempName;
     return std::string(directory, length) + kHarborboxTempName;
 }
+
+bool OnWindowThread(HWND hwnd) { return ::GetWindowThreadProcessId(hwnd, nullptr) == ::GetCurrentThreadId(); }
 }  // namespace
 
 CQuickmapDlg::CQuickmapDlg(CWnd* owner) : CDialog(IDD_QUICKMAP_DIALOG) {
@@ -42,12 +46,14 @@ CQuickmapDlg::CQuickmapDlg(CWnd* owner) : CDialog(IDD_QUICKMAP_DIALOG) {
 CQuickmapDlg::~CQuickmapDlg() {
     // A scan still running would touch this object: give it a bounded time to end.
     if (m_scanThread) ::WaitForSingleObject(m_scanThread.get(), 3000);
-    if (m_deviceImages) ::ImageList_Destroy(m_deviceImages);
+    ::UnregisterHotKey(m_hWnd, kHotKeyId);
+    if (m_comInitialized) ::CoUninitialize();
     m_registry.devices.clear();
 }
 
 BOOL CQuickmapDlg::OnInitDialog() {
-    m_deviceList.Attach(GetDlgItem(IDC_DEVICE_LIST));
+    m_deviceList.SubclassDlgItem(IDC_DEVICE_LIST, *this);
+    m_shareTree.Attach(GetDlgItem(IDC_SHARE_TREE));
     m_statusLine.Attach(GetDlgItem(IDC_STATUS_LINE));
     m_progressBar.Attach(GetDlgItem(IDC_PROGRESS));
 
@@ -63,7 +69,11 @@ BOOL CQuickmapDlg::OnInitDialog() {
     ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, ::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
 
     if (m_iconNormal) m_trayIcon.Add(m_hWnd, m_iconNormal.get(), aboutText);
-    SetUpDeviceList();
+    m_comInitialized = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    m_deviceList.SetUpColumnsAndImages(LoadResString(IDS_DEVICE_NAME), LoadResString(IDS_IP_ADDRESS),
+                                       LoadResString(IDS_MAC_ADDRESS), LoadResString(IDS_SEARCHING));
+    SetUpButtons();
+    ::RegisterHotKey(m_hWnd, kHotKeyId, MOD_ALT, 'W');
     SetTrayState(TrayState::Searching);
     CenterWindow();
     SetTimer(kTimerFirstScan, 200);
@@ -78,25 +88,31 @@ BOOL CQuickmapDlg::OnInitDialog() {
     return TRUE;
 }
 
-void CQuickmapDlg::SetUpDeviceList() {
-    RECT client;
-    ::GetClientRect(m_deviceList.m_hWnd, &client);
-    const int width = client.right - client.left;
-    m_deviceList.InsertColumn(0, LoadResString(IDS_DEVICE_NAME), width / 2);
-    m_deviceList.InsertColumn(1, LoadResString(IDS_IP_ADDRESS), width / 4);
-    m_deviceList.InsertColumn(2, LoadResString(IDS_MAC_ADDRESS), width / 4);
-    m_deviceList.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    m_deviceImages = ::ImageList_LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDB_DEVICE_IMAGES), 16, 0,
-                                            RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
-    m_deviceList.SetImageList(m_deviceImages, LVSIL_SMALL);
-    m_deviceList.InsertItem(0, LoadResString(IDS_SEARCHING), kImageSearching);
+void CQuickmapDlg::SetUpButton(CIconButton& button, int iconId, UINT tooltipId) {
+    button.SetIcons(iconId, CIconButton::kNoIconOut);
+    button.SetFlat(false);
+    button.SetTooltipText(LoadResString(tooltipId).c_str());
+}
+
+void CQuickmapDlg::SetUpButtons() {
+    m_closeButton.SubclassDlgItem(IDOK, *this);
+    m_refreshButton.SubclassDlgItem(IDC_REFRESH, *this);
+    m_helpButton.SubclassDlgItem(IDC_HELP_BUTTON, *this);
+    m_nextButton.SubclassDlgItem(IDC_NEXT, *this);
+    m_backButton.SubclassDlgItem(IDC_BACK, *this);
+    SetUpButton(m_closeButton, IDI_CLOSE, IDS_TIP_CLOSE);
+    SetUpButton(m_refreshButton, IDI_REFRESH, IDS_TIP_REFRESH);
+    SetUpButton(m_helpButton, IDI_HELP_BUTTON, IDS_TIP_HELP);
+    SetUpButton(m_nextButton, IDI_NEXT, IDS_NEXT);
+    SetUpButton(m_backButton, IDI_BACK, IDS_TIP_BACK);
+    m_backButton.EnableWindow(false);
 }
 
 void CQuickmapDlg::StartScan(bool showSearchingIcon) {
     int expected = 0;
     if (!m_bScanning.compare_exchange_strong(expected, 1)) return;
     if (showSearchingIcon) SetTrayState(TrayState::Searching);
-    CWinThread* thread = AfxBeginThread(&ScanThreadProc, nullptr);
+    CWinThread* thread = AfxBeginThread(&ScanThreadProc, nullptr, CREATE_SUSPENDED);
     if (!thread) {
         m_bScanning = 0;
         return;
@@ -104,11 +120,47 @@ void CQuickmapDlg::StartScan(bool showSearchingIcon) {
     HANDLE copy = nullptr;
     ::DuplicateHandle(::GetCurrentProcess(), thread->m_hThread, ::GetCurrentProcess(), &copy, SYNCHRONIZE, FALSE, 0);
     m_scanThread.reset(copy);
+    thread->ResumeThread();
+}
+
+int CQuickmapDlg::StartWebOperation(int type) {
+    CWinThread* thread = AfxBeginThread(&WebOperationThreadProc, new WorkerTicket{type, m_nPageGeneration},
+                                        CREATE_SUSPENDED);
+    if (!thread) return 0;
+    m_pWorkerThread = thread;
+    thread->ResumeThread();
+    return 1;
+}
+
+void CQuickmapDlg::StartShareLoading() {
+    CWinThread* thread = AfxBeginThread(&ShareThreadProc, new WorkerTicket{0, m_nPageGeneration}, CREATE_SUSPENDED);
+    if (!thread) return;
+    m_pWorkerThread = thread;
+    thread->ResumeThread();
+}
+
+void CQuickmapDlg::WorkerFinished(unsigned generation) {
+    // An abandoned worker must not free the buttons of, or stop the animation for, a newer one.
+    if (!IsCurrentGeneration(generation)) return;
+    m_pWorkerThread = nullptr;
+}
+
+bool CQuickmapDlg::EnsureDeviceSelected() {
+    if (m_registry.selectedDevice >= 0) return true;
+    const int count = m_registry.deviceCount;
+    if (count == 1) {
+        m_registry.selectedDevice = 0;
+        return true;
+    }
+    if (count > 0)
+        ::MessageBoxA(m_hWnd, LoadResString(IDS_SELECT_DEVICE_FIRST).c_str(), LoadResString(IDS_APP_TITLE).c_str(),
+                      MB_OK | MB_ICONINFORMATION);
+    return false;
 }
 
 void CQuickmapDlg::SetProgressAnimation(bool on) {
     // Timers belong to the window's thread; a worker asks that thread to do it.
-    if (::GetWindowThreadProcessId(m_hWnd, nullptr) != ::GetCurrentThreadId()) {
+    if (!OnWindowThread(m_hWnd)) {
         SendMessage(kMsgSetProgressAnimation, on ? 1 : 0);
         return;
     }
@@ -127,62 +179,45 @@ void CQuickmapDlg::ReportFailure(UINT stringId) {
     m_progressBar.SendMessage(PBM_SETPOS, 0);
 }
 
-void CQuickmapDlg::SetTrayState(TrayState state) {
-    switch (state) {
-    case TrayState::Searching:
-        m_trayIcon.Modify(m_hWnd, m_iconSearching.get(), LoadResString(IDS_SEARCHING));
-        break;
-    case TrayState::NotFound:
-        m_trayIcon.Modify(m_hWnd, m_iconNotFound.get(), LoadResString(IDS_NOT_FOUND));
-        break;
-    case TrayState::NameConflict:
-        m_trayIcon.Modify(m_hWnd, m_iconConflict.get(), LoadResString(IDS_NAME_CONFLICT));
-        break;
-    case TrayState::Normal:
-        m_trayIcon.Modify(m_hWnd, m_iconNormal.get(), LoadResString(IDS_TRAY_NORMAL));
-        break;
-    }
-}
-
 void CQuickmapDlg::SetStatusText(UINT stringId) { m_statusLine.SetWindowText(LoadResString(stringId)); }
 
 bool CQuickmapDlg::OnCommand(WORD id, WORD code, HWND control) {
     switch (id) {
-    case IDOK:
-        HideToTray();
-        return true;
+    case IDC_NEXT: OnNext(); return true;
+    case IDC_BACK: OnBack(); return true;
+    case IDC_REFRESH: OnRefresh(); return true;
+    case IDC_HELP_BUTTON: ShowHelp(); return true;
+    case IDOK: HideToTray(); return true;
     case IDCANCEL:
         PostMessage(WM_COMMAND, ID_CMD_EXIT, 0);
         ShowWindow(SW_HIDE);
         return true;
-    case ID_CMD_SHOW:
-        ShowFromTray();
-        return true;
-    case ID_CMD_EXIT:
-        ExitProgram();
-        return true;
+    case ID_CMD_SHOW: ShowFromTray(); return true;
+    case ID_CMD_EXIT: ExitProgram(); return true;
+    case ID_CMD_ABOUT: ShowAboutBox(); return true;
+    case ID_DEVICE_OPEN: OpenSelectedShare(); return true;
+    case ID_DEVICE_MANAGE: OpenWebManager(); return true;
+    case ID_DEVICE_UNIQUE_NAME: StartWebOperation(3); return true;
     default:
+        RunTrayDeviceCommand(id);
         return CDialog::OnCommand(id, code, control);
     }
 }
 
-void CQuickmapDlg::HideToTray() {
-    if (m_pWorkerThread) return;
-    m_registry.scanStartTime = std::time(nullptr);
-    ShowWindow(SW_HIDE);
-}
-
-void CQuickmapDlg::ShowFromTray() {
-    const bool wasHidden = !IsWindowVisible();
-    ::SetForegroundWindow(m_hWnd);
-    ShowWindow(SW_RESTORE);
-    ::BringWindowToTop(m_hWnd);
-    if (wasHidden && !m_pWorkerThread) StartScan(true);
-}
-
-void CQuickmapDlg::ExitProgram() {
-    m_trayIcon.Delete(m_hWnd);
-    ::PostQuitMessage(0);
+bool CQuickmapDlg::OnNotify(NMHDR* header, LRESULT&) {
+    if (header->idFrom == IDC_DEVICE_LIST) {
+        OnDeviceListNotify(header);
+    } else if (header->idFrom == IDC_SHARE_TREE && header->code == NM_CLICK) {
+        // Posted, so the tree has toggled the box before the rules read it.
+        DWORD pos = ::GetMessagePos();
+        POINT point = {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
+        ::ScreenToClient(m_shareTree.m_hWnd, &point);
+        UINT flags = 0;
+        HTREEITEM item = m_shareTree.HitTest(point, &flags);
+        if (item && (flags & TVHT_ONITEMSTATEICON))
+            PostMessage(UM_TREE_CHECK_CLICKED, 0, reinterpret_cast<LPARAM>(item));
+    }
+    return false;
 }
 
 void CQuickmapDlg::OnTimer(UINT_PTR id) {
@@ -193,14 +228,18 @@ void CQuickmapDlg::OnTimer(UINT_PTR id) {
         StartScan(true);
         SetTimer(kTimerBackgroundScan, 180000);
         break;
+    case kTimerLoadShares:
+        KillTimer(kTimerLoadShares);
+        StartShareLoading();
+        break;
+    case kTimerProgress:
+        AdvanceProgress();
+        break;
     case kTimerBackgroundScan:
         if (m_bScanning || IsWindowVisible()) return;
         KillTimer(kTimerBackgroundScan);
         StartScan(false);
         SetTimer(kTimerBackgroundScan, 180000);
-        break;
-    case kTimerProgress:
-        AdvanceProgress();
         break;
     default:
         break;
@@ -212,7 +251,9 @@ void CQuickmapDlg::AdvanceProgress() {
     m_progressBar.SendMessage(PBM_SETPOS, static_cast<WPARAM>(ticks % 100));
     if (ticks > kWorkerTimeoutTicks && m_pWorkerThread) {
         SetProgressAnimation(false);
-        m_pWorkerThread = nullptr;  // the buttons work again; the worker ends by itself
+        // Abandon the worker: the buttons work again, and its late results belong to an old generation.
+        ++m_nPageGeneration;
+        m_pWorkerThread = nullptr;
         ReportFailure(IDS_DEVICE_INFO_FAILED);
     }
 }
@@ -227,13 +268,28 @@ bool CQuickmapDlg::OnSetCursor(LRESULT& result) {
     return false;
 }
 
-bool CQuickmapDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+bool CQuickmapDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
-    case WM_SETCURSOR:
-        return OnSetCursor(result);
-    case kMsgSetProgressAnimation:
-        SetProgressAnimation(wParam != 0);
+    case WM_SETCURSOR: return OnSetCursor(result);
+    case WM_CLOSE:
+        // The caption's close button only hides, even while a worker runs.
+        ShowWindow(SW_HIDE);
         return true;
+    case kMsgSetProgressAnimation: SetProgressAnimation(wParam != 0); return true;
+    case WM_TRAY_CALLBACK: OnTrayCallback(static_cast<UINT>(lParam)); return true;
+    case WM_HOTKEY: OnHotKey(static_cast<int>(wParam)); return true;
+    case UM_NO_SHARES: OnNoShares(); return true;
+    case UM_TREE_CHECK_CLICKED: OnTreeCheckClicked(reinterpret_cast<HTREEITEM>(lParam)); return true;
+    case UM_OPEN_SHARE: OpenSelectedShare(); return true;
+    case UM_MANAGE_DEVICE: OnManageDevice(); return true;
+    case UM_ADD_SHARE: StartWebOperation(1); return true;
+    case UM_DELETE_SHARE: StartWebOperation(2); return true;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
+            ShowAboutBox();
+            return true;
+        }
+        return false;
     default:
         return false;
     }

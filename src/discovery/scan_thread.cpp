@@ -3,16 +3,9 @@
 #include "discovery/device_list_rows.h"
 #include "discovery/device_scan.h"
 #include "framework/app.h"
+#include "framework/cursor.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
-
-namespace {
-// Makes the window ask again for the pointer shape (the wait cursor ends with the scan).
-void NudgeMousePointer() {
-    POINT point;
-    if (::GetCursorPos(&point)) ::SetCursorPos(point.x, point.y - 1);
-}
-}  // namespace
 
 UINT ScanThreadProc(LPVOID) {
     auto* window = dynamic_cast<CQuickmapDlg*>(AfxGetMainWnd());
@@ -33,7 +26,7 @@ int RescanDevices(CQuickmapDlg& window) {
     const int result = ScanForDevices(registry);
     FillDeviceList(window);
     window.EndScan();
-    NudgeMousePointer();
+    NudgeMousePointer();  // the wait cursor ends with the scan
     return result;
 }
 

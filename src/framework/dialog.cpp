@@ -1,5 +1,6 @@
 #include "framework/dialog.h"
 #include "framework/app.h"
+#include "framework/message_reflection.h"
 
 bool CDialog::Create(UINT templateId, CWnd* parent) {
     m_templateId = templateId;
@@ -36,6 +37,12 @@ bool CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 INT_PTR CDialog::DispatchDialogMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
+    // Controls that draw and react for themselves get their notifications first.
+    if (ReflectChildNotification(msg, wParam, lParam, result)) {
+        if (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) return static_cast<INT_PTR>(result);  // a brush
+        ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
     switch (msg) {
     case WM_INITDIALOG:
         return OnInitDialog();

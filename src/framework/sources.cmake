@@ -1,2 +1,3 @@
-qm_windows_sources(framework/app.cpp framework/dialog.cpp framework/list_ctrl.cpp framework/resource_strings.cpp
-                   framework/thread.cpp framework/wnd.cpp)
+qm_windows_sources(framework/app.cpp framework/button.cpp framework/dialog.cpp framework/list_ctrl.cpp
+                   framework/message_reflection.cpp framework/resource_strings.cpp framework/rich_edit_ctrl.cpp
+                   framework/thread.cpp framework/tooltip_ctrl.cpp framework/tree_ctrl.cpp framework/wnd.cpp)

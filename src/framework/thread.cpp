@@ -17,7 +17,7 @@ unsigned __stdcall CWinThread::Entry(void* self) {
     return result;
 }
 
-CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param) {
+CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param, DWORD createFlags) {
     auto* thread = new CWinThread(proc, param);
     unsigned id = 0;
     // Started suspended so the handle and id are stored before the worker can finish and delete the object.
@@ -28,6 +28,6 @@ CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param) {
     }
     thread->m_hThread = reinterpret_cast<HANDLE>(handle);
     thread->m_nThreadID = id;
-    ::ResumeThread(thread->m_hThread);
+    if (!(createFlags & CREATE_SUSPENDED)) thread->ResumeThread();
     return thread;
 }

@@ -8,9 +8,10 @@ class CWinThread {
 public:
     HANDLE m_hThread = nullptr;
     DWORD m_nThreadID = 0;
+    DWORD ResumeThread() const { return ::ResumeThread(m_hThread); }
 
 private:
-    friend CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param);
+    friend CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param, DWORD createFlags);
     CWinThread(AFX_THREADPROC proc, LPVOID param) : m_proc(proc), m_param(param) {}
     ~CWinThread();
     static unsigned __stdcall Entry(void* self);
@@ -20,5 +21,6 @@ private:
 };
 
 // Returns null when the thread could not be started. The returned object is gone once the thread ends,
-// so callers keep it only as a token of a running worker.
-CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param);
+// so callers keep it only as a token of a running worker. With CREATE_SUSPENDED the caller can store the
+// token before the worker runs (and could clear it), then calls ResumeThread.
+CWinThread* AfxBeginThread(AFX_THREADPROC proc, LPVOID param, DWORD createFlags = 0);

@@ -3,6 +3,9 @@
 
 namespace {
 const char kPlainWindowClass[] = "QmPlainWindow";
+const char kObjectProperty[] = "QmWndObject";  // a property, so a control's own user data stays its own
+
+CWnd* ObjectOf(HWND hwnd) { return static_cast<CWnd*>(::GetPropA(hwnd, kObjectProperty)); }
 
 bool RegisterPlainClass(WNDPROC proc) {
     WNDCLASSA wc = {};
@@ -15,8 +18,23 @@ bool RegisterPlainClass(WNDPROC proc) {
 }  // namespace
 
 CWnd::~CWnd() {
-    if (m_hWnd && ::GetWindowLongPtrA(m_hWnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this))
-        ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+    if (m_hWnd && ObjectOf(m_hWnd) == this) {
+        if (m_oldWndProc)
+            ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_oldWndProc));
+        ::RemovePropA(m_hWnd, kObjectProperty);
+    }
+}
+
+bool CWnd::SubclassDlgItem(int id, const CWnd& parent) { return SubclassWindow(parent.GetDlgItem(id)); }
+
+bool CWnd::SubclassWindow(HWND hwnd) {
+    if (!hwnd || ObjectOf(hwnd)) return false;
+    m_hWnd = hwnd;
+    ::SetPropA(hwnd, kObjectProperty, this);
+    m_oldWndProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWndProc)));
+    PreSubclassWindow();
+    return true;
 }
 
 bool CWnd::CreateEx(DWORD exStyle, const char* caption, DWORD style, int x, int y, int cx, int cy,
@@ -57,6 +75,7 @@ void CWnd::CenterWindow() const {
 }
 
 LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (m_oldWndProc) return ::CallWindowProcA(m_oldWndProc, m_hWnd, msg, wParam, lParam);
     return ::DefWindowProcA(m_hWnd, msg, wParam, lParam);
 }
 
@@ -65,19 +84,23 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         auto* self = static_cast<CWnd*>(create->lpCreateParams);
         self->m_hWnd = hwnd;
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        ::SetPropA(hwnd, kObjectProperty, self);
     }
-    auto* self = reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    CWnd* self = ObjectOf(hwnd);
     if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    LRESULT result = 0;
     try {
-        LRESULT result = self->WindowProc(msg, wParam, lParam);
-        if (msg == WM_NCDESTROY) {
-            ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-            self->m_hWnd = nullptr;
-            self->PostNcDestroy();
-        }
-        return result;
+        result = self->WindowProc(msg, wParam, lParam);
     } catch (...) {
-        return 0;  // no exception may cross into Windows
+        result = 0;  // no exception may cross into Windows
     }
+    if (msg == WM_NCDESTROY) {
+        if (self->m_oldWndProc)
+            ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->m_oldWndProc));
+        self->m_oldWndProc = nullptr;
+        ::RemovePropA(hwnd, kObjectProperty);
+        self->m_hWnd = nullptr;
+        self->PostNcDestroy();
+    }
+    return result;
 }

@@ -17,6 +17,9 @@ public:
     bool CreateEx(DWORD exStyle, const char* caption, DWORD style, int x, int y, int cx, int cy,
                   HWND parent, HMENU menu);
     BOOL DestroyWindow();
+    // Takes over a control that a dialog template created, so its messages reach WindowProc.
+    bool SubclassDlgItem(int id, const CWnd& parent);
+    bool SubclassWindow(HWND hwnd);
 
     void Attach(HWND hwnd) { m_hWnd = hwnd; }
     HWND Detach();
@@ -39,10 +42,13 @@ public:
     void CenterWindow() const;
 
 protected:
+    // Default: the control's own procedure for a subclassed window, else DefWindowProc.
     virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    virtual void PreSubclassWindow() {}
     // Called after the window is gone; windows that own themselves delete their object here.
     virtual void PostNcDestroy() {}
 
 private:
     static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    WNDPROC m_oldWndProc = nullptr;
 };

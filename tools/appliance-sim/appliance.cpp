@@ -8,11 +8,18 @@ Appliance::Appliance(ApplianceConfig config)
     : address_(config.address),
       answer_to_(config.answer_to),
       misbehaviour_(config.misbehaviour),
-      device_(std::move(config.device)) {}
+      web_(std::move(config.web)),
+      device_(std::move(config.device)),
+      web_state_(std::move(config.web_state)) {}
 
 DeviceState Appliance::device() const {
     std::lock_guard<std::mutex> lock(device_mutex_);
     return device_;
+}
+
+WebState Appliance::web_state() const {
+    std::lock_guard<std::mutex> lock(device_mutex_);
+    return web_state_;
 }
 
 }  // namespace appliance_sim

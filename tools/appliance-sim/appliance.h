@@ -5,6 +5,8 @@
 #include <mutex>
 #include <string>
 
+#include "web_state.h"
+
 namespace appliance_sim {
 
 // Ways a simulated appliance can misbehave, so that tests can show the
@@ -26,8 +28,8 @@ enum class Fault {
 // address are always answered.
 enum class AnswerTo { any, subnet, limited, unicast };
 
-// What the appliance tells about itself. The web pages will change the name
-// and the language flag while the responder reads them.
+// What the appliance tells about itself. The web pages change the name and
+// the language flag while the responder reads them.
 struct DeviceState {
     std::string name = "QX-Harborbox";
     std::array<std::uint8_t, 6> mac{};
@@ -48,11 +50,13 @@ struct ApplianceConfig {
     AnswerTo answer_to = AnswerTo::any;
     DeviceState device;
     Misbehaviour misbehaviour;
+    WebSettings web;
+    WebState web_state;
     int line = 0;  // config line that defined it, for messages
 };
 
 // One running appliance, shared between the discovery responder and the web
-// side; the device state is the only part that changes after start.
+// side; the device and web states are the parts that change after start.
 class Appliance {
 public:
     explicit Appliance(ApplianceConfig config);
@@ -62,15 +66,27 @@ public:
     std::uint32_t address() const { return address_; }
     AnswerTo answer_to() const { return answer_to_; }
     const Misbehaviour& misbehaviour() const { return misbehaviour_; }
+    const WebSettings& web() const { return web_; }
 
     DeviceState device() const;
+    WebState web_state() const;
+
+    // Runs `change(DeviceState&, WebState&)` under the appliance's lock and
+    // returns what it returns.
+    template <typename Change>
+    auto change(Change&& change) {
+        std::lock_guard<std::mutex> lock(device_mutex_);
+        return change(device_, web_state_);
+    }
 
 private:
     const std::uint32_t address_;
     const AnswerTo answer_to_;
     const Misbehaviour misbehaviour_;
+    const WebSettings web_;
     mutable std::mutex device_mutex_;
     DeviceState device_;
+    WebState web_state_;
 };
 
 }  // namespace appliance_sim

@@ -106,6 +106,64 @@ Fault parse_fault(const std::string& value) {
     return found->second;
 }
 
+WebFault parse_web_fault(const std::string& value) {
+    static const std::map<std::string, WebFault> faults = {
+        {"none", WebFault::none},
+        {"redirect_once", WebFault::redirect_once},
+        {"redirect_twice", WebFault::redirect_twice},
+        {"redirect_no_location", WebFault::redirect_no_location},
+        {"empty_body", WebFault::empty_body},
+        {"no_markers", WebFault::no_markers},
+        {"long_line", WebFault::long_line},
+        {"endless_body", WebFault::endless_body},
+        {"broken_body", WebFault::broken_body},
+        {"slow", WebFault::slow},
+    };
+    const auto found = faults.find(value);
+    if (found == faults.end()) throw ValueError{"unknown web_fault '" + value + "'"};
+    return found->second;
+}
+
+bool parse_web_auth(const std::string& value) {
+    if (value == "none") return false;
+    if (value == "basic") return true;
+    throw ValueError{"web_auth must be none or basic, got '" + value + "'"};
+}
+
+int parse_redirect_status(const std::string& value) {
+    const int status = parse_int(value, 999);
+    if (status < 301 || status > 303) throw ValueError{"redirect_status must be 301, 302 or 303"};
+    return status;
+}
+
+// Comma-separated names; blanks around each are dropped, empty entries are errors.
+std::vector<std::string> parse_name_list(const std::string& value) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    for (;;) {
+        const auto comma = value.find(',', start);
+        const auto length = comma == std::string::npos ? std::string::npos : comma - start;
+        const std::string name = trim(value.substr(start, length));
+        if (name.empty()) throw ValueError{"empty name in list '" + value + "'"};
+        names.push_back(name);
+        if (comma == std::string::npos) return names;
+        start = comma + 1;
+    }
+}
+
+// `name:place` (place is a volume or, for usb_share, a disk).
+Share parse_share(const std::string& value) {
+    const auto colon = value.find(':');
+    if (colon == std::string::npos) throw ValueError{"expected 'name:place', got '" + value + "'"};
+    Share share{trim(value.substr(0, colon)), trim(value.substr(colon + 1))};
+    if (!is_valid_share_name(share.name) || share.place.empty())
+        throw ValueError{"expected 'name:place' with a valid share name, got '" + value + "'"};
+    return share;
+}
+
+// Keys that may be given more than once in a section; each adds one entry.
+const std::set<std::string> kRepeatableKeys = {"share", "usb_share"};
+
 // `[appliance_range]` describes `count` appliances numbered from 1.
 struct RangeSection {
     ApplianceConfig common;
@@ -136,6 +194,23 @@ const std::unordered_map<std::string, ApplianceSetter>& shared_appliance_keys() 
         {"fault", [](ApplianceConfig& a, const std::string& v) { a.misbehaviour.fault = parse_fault(v); }},
         {"flood_count", [](ApplianceConfig& a, const std::string& v) { a.misbehaviour.flood_count = parse_int(v, 1000); }},
         {"delay_ms", [](ApplianceConfig& a, const std::string& v) { a.misbehaviour.delay_ms = parse_int(v, 60000); }},
+        {"http_port", [](ApplianceConfig& a, const std::string& v) {
+             a.web.http_port = static_cast<std::uint16_t>(parse_unsigned(v, 0xFFFF));
+         }},
+        {"share_root", [](ApplianceConfig& a, const std::string& v) { a.web.share_root = v; }},
+        {"admin_user", [](ApplianceConfig& a, const std::string& v) { a.web.admin_user = v; }},
+        {"admin_password", [](ApplianceConfig& a, const std::string& v) { a.web.admin_password = v; }},
+        {"web_auth", [](ApplianceConfig& a, const std::string& v) { a.web.basic_auth = parse_web_auth(v); }},
+        {"web_fault", [](ApplianceConfig& a, const std::string& v) { a.web.fault = parse_web_fault(v); }},
+        {"redirect_status", [](ApplianceConfig& a, const std::string& v) {
+             a.web.redirect_status = parse_redirect_status(v);
+         }},
+        {"slow_ms", [](ApplianceConfig& a, const std::string& v) { a.web.slow_ms = parse_int(v, 600000); }},
+        {"volumes", [](ApplianceConfig& a, const std::string& v) { a.web_state.volumes = parse_name_list(v); }},
+        {"share", [](ApplianceConfig& a, const std::string& v) { a.web_state.shares.push_back(parse_share(v)); }},
+        {"usb_share", [](ApplianceConfig& a, const std::string& v) {
+             a.web_state.usb_shares.push_back(parse_share(v));
+         }},
     };
     return keys;
 }
@@ -219,7 +294,8 @@ private:
     }
 
     void set_key(const std::string& key, const std::string& value) {
-        if (!seen_keys_.insert(key).second) fail(line_, "key '" + key + "' given twice in this section");
+        if (!seen_keys_.insert(key).second && kRepeatableKeys.count(key) == 0)
+            fail(line_, "key '" + key + "' given twice in this section");
         try {
             if (!apply(key, value)) fail(line_, "unknown key '" + key + "'" + section_label());
         } catch (const ValueError& error) {

@@ -1,6 +1,8 @@
 // Simulated Harborbox appliances for tests and the demo:
 //   appliance-sim --config FILE [--log FILE]
 // Prints "ready" once its sockets are bound and runs until SIGTERM or SIGINT.
+// The log gets one line per discovery datagram and, for every HTTP request,
+// its request line and each header, marked "http <request number>".
 
 #include <signal.h>
 #include <sys/signalfd.h>
@@ -16,6 +18,7 @@
 #include "config.h"
 #include "request_log.h"
 #include "udp_responder.h"
+#include "web_server.h"
 
 namespace {
 
@@ -48,6 +51,8 @@ int stop_signal_fd() {
     sigaddset(&signals, SIGTERM);
     sigaddset(&signals, SIGINT);
     sigprocmask(SIG_BLOCK, &signals, nullptr);
+    // A web client that hangs up mid-answer must not end the simulator.
+    signal(SIGPIPE, SIG_IGN);
     return signalfd(-1, &signals, SFD_CLOEXEC);
 }
 
@@ -75,13 +80,20 @@ int main(int argc, char** argv) {
     }
     try {
         std::deque<Appliance> appliances;
-        for (const ApplianceConfig& appliance : config.appliances) appliances.emplace_back(appliance);
+        for (const ApplianceConfig& appliance : config.appliances) {
+            appliances.emplace_back(appliance);
+            create_share_folders(appliance.web_state, appliance.web.share_root);
+        }
         std::unique_ptr<RequestLog> log;
         if (arguments->log_path) log = std::make_unique<RequestLog>(*arguments->log_path);
         UdpResponder responder(appliances, config.global, log.get());
         responder.open();
+        WebServer web(appliances, log.get());
+        web.open();
+        web.start();
         std::cout << "ready" << std::endl;
         responder.run(stop_fd);
+        web.stop();
     } catch (const std::exception& error) {
         std::cerr << "appliance-sim: " << error.what() << std::endl;
         return kExitFailure;

@@ -1,0 +1,164 @@
+// The notification icon's states and menu, the device list's menu and the Alt+W hot key.
+#include "app/app_globals.h"
+#include "app/quickmap_app.h"
+#include "app/quickmap_dlg.h"
+#include "app/tray_commands.h"
+#include "discovery/device_scan.h"
+#include "framework/app.h"
+#include "framework/resource_strings.h"
+#include "res/resource.h"
+#include <shellapi.h>
+#include <ctime>
+#include <vector>
+
+int g_bTrayMenuBusy = 0;
+
+namespace {
+constexpr std::time_t kTrayRescanAgeSeconds = 60;
+
+// Loaded once and kept for the life of the process.
+HBITMAP MenuBitmap(UINT id) {
+    static HBITMAP manage = ::LoadBitmapA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDB_MENU_MANAGE));
+    static HBITMAP device = ::LoadBitmapA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDB_MENU_DEVICE));
+    static HBITMAP notFound = ::LoadBitmapA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDB_MENU_NOT_FOUND));
+    switch (id) {
+    case IDB_MENU_MANAGE: return manage;
+    case IDB_MENU_DEVICE: return device;
+    default: return notFound;
+    }
+}
+
+void SetItemBitmap(HMENU menu, UINT position, UINT bitmapId) {
+    HBITMAP bitmap = MenuBitmap(bitmapId);
+    ::SetMenuItemBitmaps(menu, position, MF_BYPOSITION, bitmap, bitmap);
+}
+}  // namespace
+
+void CQuickmapDlg::SetTrayState(TrayState state) {
+    switch (state) {
+    case TrayState::Searching:
+        m_trayIcon.Modify(m_hWnd, m_iconSearching.get(), LoadResString(IDS_SEARCHING));
+        break;
+    case TrayState::NotFound:
+        m_trayIcon.Modify(m_hWnd, m_iconNotFound.get(), LoadResString(IDS_NOT_FOUND));
+        break;
+    case TrayState::NameConflict:
+        m_trayIcon.Modify(m_hWnd, m_iconConflict.get(), LoadResString(IDS_NAME_CONFLICT));
+        break;
+    case TrayState::Normal:
+        m_trayIcon.Modify(m_hWnd, m_iconNormal.get(), LoadResString(IDS_TRAY_NORMAL));
+        break;
+    }
+}
+
+void CQuickmapDlg::OnTrayCallback(UINT mouseMessage) {
+    if (mouseMessage == WM_RBUTTONUP) {
+        if (g_bTrayMenuBusy || m_pWorkerThread || m_bScanning) return;
+        g_bTrayMenuBusy = 1;
+        ShowTrayMenu();
+        g_bTrayMenuBusy = 0;
+    } else if (mouseMessage == WM_LBUTTONDBLCLK) {
+        PostMessage(WM_COMMAND, ID_CMD_SHOW, 0);
+    }
+}
+
+void CQuickmapDlg::ShowTrayMenu() {
+    SetTrayState(TrayState::Searching);
+    if (std::time(nullptr) - m_registry.scanStartTime > kTrayRescanAgeSeconds && !m_bScanning) {
+        // Renews the registry on this thread; the list view keeps the last full scan.
+        int expected = 0;
+        if (m_bScanning.compare_exchange_strong(expected, 1)) {
+            ScanForDevices(m_registry);
+            m_bScanning = 0;
+        }
+    }
+    m_popupMenu.reset(::CreatePopupMenu());
+    HMENU menu = m_popupMenu.get();
+    ::AppendMenuA(menu, MF_STRING, ID_CMD_ABOUT, LoadResString(IDS_ABOUT_QUICKMAP).c_str());
+    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    UINT position = 2;
+    if (!m_registry.devices.empty()) {
+        const std::string manage = LoadResString(IDS_MENU_MANAGE);
+        const std::string open = LoadResString(IDS_MENU_OPEN);
+        int index = 0;
+        for (const DeviceEntry& entry : m_registry.devices) {
+            const UINT manageId = TrayDeviceCommandId(index, TrayDeviceAction::Manage);
+            if (!manageId) break;  // beyond what the command encoding holds
+            HMENU submenu = ::CreatePopupMenu();
+            ::AppendMenuA(submenu, MF_STRING, manageId, manage.c_str());
+            SetItemBitmap(submenu, 0, IDB_MENU_MANAGE);
+            ::AppendMenuA(submenu, MF_STRING, TrayDeviceCommandId(index, TrayDeviceAction::Open), open.c_str());
+            SetItemBitmap(submenu, 1, IDB_MENU_DEVICE);
+            ::AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), entry.name);
+            SetItemBitmap(menu, position++, IDB_MENU_DEVICE);
+            ++index;
+        }
+        SetTrayState(TrayState::Normal);
+    } else {
+        ::AppendMenuA(menu, MF_STRING, 0, LoadResString(IDS_NOT_FOUND).c_str());
+        SetItemBitmap(menu, position, IDB_MENU_NOT_FOUND);
+        SetTrayState(TrayState::NotFound);
+    }
+    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(menu, MF_STRING, ID_CMD_EXIT, LoadResString(IDS_MENU_EXIT).c_str());
+
+    POINT cursor;
+    ::GetCursorPos(&cursor);
+    ::SetForegroundWindow(m_hWnd);
+    ::TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    m_popupMenu.reset();  // destroys the submenus with it
+    PostMessage(WM_NULL);
+}
+
+void CQuickmapDlg::RunTrayDeviceCommand(UINT id) {
+    const auto command = DecodeTrayDeviceCommand(id);
+    if (!command || m_bScanning) return;
+    int index = 0;
+    for (const DeviceEntry& entry : m_registry.devices) {
+        if (index++ != command->position) continue;
+        if (command->action == TrayDeviceAction::Manage)
+            OpenByShell(GetBrowserPath(), std::string("http://") + entry.ipText);
+        else
+            OpenByShell(std::string("\\\\") + entry.ipText, std::string());
+        return;
+    }
+}
+
+void CQuickmapDlg::OpenDeviceMenu(int item) {
+    if (m_registry.deviceCount <= 0 || item < 0 || item >= static_cast<int>(m_registry.devices.size())) return;
+    m_registry.selectedDevice = item;
+    m_popupMenu.reset(::CreatePopupMenu());
+    HMENU menu = m_popupMenu.get();
+    ::AppendMenuA(menu, MF_STRING, ID_DEVICE_MANAGE, LoadResString(IDS_MENU_MANAGE).c_str());
+    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(menu, MF_STRING, ID_DEVICE_OPEN, LoadResString(IDS_MENU_OPEN).c_str());
+    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(menu, MF_STRING, ID_DEVICE_UNIQUE_NAME, LoadResString(IDS_MENU_UNIQUE_NAME).c_str());
+    POINT cursor;
+    ::GetCursorPos(&cursor);
+    ::SetForegroundWindow(m_hWnd);
+    ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    m_popupMenu.reset();
+    PostMessage(WM_NULL);
+}
+
+void CQuickmapDlg::OnHotKey(int id) {
+    if (id != kHotKeyId || !IsWindowVisible() || m_bScanning || m_registry.devices.empty()) return;
+    const int steps = m_registry.selectedDevice > 0 ? m_registry.selectedDevice.load() : 0;
+    const DeviceEntry* entry = &m_registry.devices.front();
+    int index = 0;
+    for (const DeviceEntry& candidate : m_registry.devices)
+        if (index++ == steps) entry = &candidate;
+    OpenByShell(std::string("http://") + entry->ipText + "/generalsetup/dump.asp", std::string());
+}
+
+void CQuickmapDlg::ExitProgram() {
+    m_trayIcon.Delete(m_hWnd);
+    m_popupMenu.reset();
+    ::PostQuitMessage(0);
+}
+
+void CQuickmapDlg::OpenByShell(const std::string& file, const std::string& parameters) {
+    ::ShellExecuteA(nullptr, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(), nullptr,
+                    SW_SHOWNORMAL);
+}

@@ -1,0 +1,7 @@
+// The browser program named by the registry's http open command, as the shell would start it.
+#pragma once
+#include <string>
+
+// Quoted program: the text between the first and the last quote; unquoted: cut at the first space after the
+// last backslash. Lower-cased; "iexplore" when nothing usable (no ".exe") is left.
+std::string BrowserPathFromCommand(const std::string& command);

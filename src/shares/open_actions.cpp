@@ -1,0 +1,64 @@
+// Opening an appliance's folders in the file manager and its web manager in the browser.
+#include "app/quickmap_dlg.h"
+#include "framework/cursor.h"
+#include "framework/handles.h"
+#include "framework/resource_strings.h"
+#include "res/resource.h"
+#include "shares/browser_path.h"
+#include <vector>
+
+namespace {
+std::string ReadHttpOpenCommand() {
+    HKEY raw = nullptr;
+    if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", 0, KEY_READ, &raw) != ERROR_SUCCESS)
+        return std::string();
+    fw::unique_hkey key(raw);
+    DWORD size = 0;
+    if (::RegQueryValueExA(key.get(), nullptr, nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS || size == 0)
+        return std::string();
+    std::vector<char> buffer(size + 1, '\0');
+    if (::RegQueryValueExA(key.get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
+        ERROR_SUCCESS)
+        return std::string();
+    return std::string(buffer.data());
+}
+}  // namespace
+
+std::string CQuickmapDlg::GetBrowserPath() {
+    // Read once per window: a later change of the default browser is not seen.
+    if (m_strBrowserPath.empty()) m_strBrowserPath = BrowserPathFromCommand(ReadHttpOpenCommand());
+    return m_strBrowserPath;
+}
+
+void CQuickmapDlg::OpenSelectedShare() {
+    CWaitCursor wait;
+    if (m_deviceList.IsWindowVisible()) {
+        const std::string address = m_deviceList.GetItemText(m_registry.selectedDevice, 1);
+        OpenByShell("\\\\" + address, std::string());
+        return;
+    }
+    const HTREEITEM item = m_shareTree.GetSelectedItem();
+    if (!item) {
+        ::MessageBoxA(m_hWnd, LoadResString(IDS_SELECT_SHARE_FIRST).c_str(), LoadResString(IDS_APP_TITLE).c_str(),
+                      MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    const HTREEITEM root = m_shareTree.GetRootItem();
+    std::string remote = "\\\\" + m_shareTree.GetItemText(root);
+    if (item != root) remote += "\\" + m_shareTree.GetItemText(item);
+    OpenByShell(remote, std::string());
+}
+
+void CQuickmapDlg::OpenWebManager() {
+    CWaitCursor wait;
+    if (m_bScanning || !EnsureDeviceSelected()) return;
+    const DeviceEntry* entry = m_registry.SelectedEntry();
+    if (!entry) return;
+    OpenByShell(GetBrowserPath(), std::string("http://") + entry->ipText);
+}
+
+void CQuickmapDlg::OnManageDevice() {
+    const HTREEITEM item = m_shareTree.GetSelectedItem();
+    if (!item) return;
+    OpenByShell(GetBrowserPath(), "http://" + m_shareTree.GetItemText(item));
+}

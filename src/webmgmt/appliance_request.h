@@ -1,0 +1,11 @@
+// The one synchronous request to an appliance management page: its body goes to the reply file.
+#pragma once
+#include <windows.h>
+#include <wininet.h>
+#include <string>
+
+// Returns the final HTTP status (one redirect is followed), or 0 when no status could be read, a redirect could
+// not be followed, or the body could not be received whole (too long or broken off). The reply file exists
+// afterwards only for a 200 with a non-empty body. userName and password answer the server's challenge.
+int SendApplianceRequest(const std::string& title, const std::string& host, INTERNET_PORT port,
+                         const std::string& object, const std::string& userName, const std::string& password);

@@ -1,0 +1,64 @@
+#include "widgets/device_list_ctrl.h"
+#include "discovery/device_list_rows.h"
+#include "framework/app.h"
+#include "res/resource.h"
+#include "widgets/device_list_layout.h"
+#include <ole2.h>
+#include <shellapi.h>
+
+CDeviceListCtrl::CDeviceListCtrl() {
+    // Dropped shortcuts are resolved through COM objects, so OLE must live on this thread as long as the list.
+    const HRESULT result = ::OleInitialize(nullptr);
+    if (SUCCEEDED(result)) {
+        m_oleInitialized = true;
+    } else {
+        ::MessageBoxA(nullptr, "OLE initialization failed.\n\nMake sure that the OLE libraries are the correct version.",
+                      nullptr, MB_OK);
+    }
+}
+
+CDeviceListCtrl::~CDeviceListCtrl() {
+    if (m_images) ::ImageList_Destroy(m_images);
+    if (m_oleInitialized) ::OleUninitialize();
+}
+
+bool CDeviceListCtrl::SetDropMode(const DropMode& mode) {
+    if ((mode.flags & DROP_USE_CALLBACK) && !mode.callback) return false;
+    m_dropFlags = mode.flags;
+    m_dropCallback = mode.callback;
+    return true;
+}
+
+void CDeviceListCtrl::SetUpColumnsAndImages(const std::string& nameHeading, const std::string& addressHeading,
+                                            const std::string& macHeading, const std::string& searchingText) {
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    const DeviceListColumns widths = DeviceListColumnWidths(client.right - client.left);
+    InsertColumn(0, nameHeading, widths.name);
+    InsertColumn(1, addressHeading, widths.ipAddress);
+    InsertColumn(2, macHeading, widths.macAddress);
+    SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, static_cast<WPARAM>(-1), LVS_EX_FULLROWSELECT);
+    // A DIB section keeps the pictures' colours; a plain load would reduce them to 16.
+    m_images = ::ImageList_LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDB_DEVICE_IMAGES), 16, 16,
+                                      RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    SetImageList(m_images, LVSIL_SMALL);
+    InsertItem(0, searchingText, kImageSearching);
+}
+
+void CDeviceListCtrl::PreSubclassWindow() {
+    // The template created the window, so WM_CREATE never reached us: register for drops now.
+    ::DragAcceptFiles(m_hWnd, TRUE);
+}
+
+LRESULT CDeviceListCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DROPFILES) {
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    }
+    return CListCtrl::WindowProc(msg, wParam, lParam);
+}
+
+void CDeviceListCtrl::OnDropFiles(HDROP drop) {
+    // The copy subsystem takes the items through the drop callback; until a callback is set, a drop is declined.
+    ::DragFinish(drop);
+}

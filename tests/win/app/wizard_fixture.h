@@ -1,0 +1,56 @@
+// A real wizard window for in-process tests, with the first scan held back so each test sets the registry.
+#pragma once
+#include "app/quickmap_app.h"
+#include "app/quickmap_dlg.h"
+#include "discovery/datagram.h"
+#include "framework/app.h"
+#include "res/resource.h"
+#include "window_driver.h"
+#include <gtest/gtest.h>
+#include <string>
+
+class WizardFixture : public testing::Test {
+protected:
+    void SetUp() override {
+        m_window = new CQuickmapDlg(nullptr);
+        ASSERT_NE(m_window->m_hWnd, nullptr);
+        m_hwnd = m_window->m_hWnd;
+        ::KillTimer(m_hwnd, kTimerFirstScan);
+        AfxGetApp()->m_pMainWnd = m_window;
+        m_window->ShowWindow(SW_SHOWNOACTIVATE);  // activating costs seconds on a display without a window manager
+    }
+
+    void TearDown() override {
+        testbed::PumpUntil([&] { return !m_window->IsScanning() && !m_window->m_pWorkerThread; }, 10000);
+        AfxGetApp()->m_pMainWnd = nullptr;
+        ::DestroyWindow(m_hwnd);  // the window deletes its object
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+    }
+
+    void AddDevice(const std::string& name, const std::string& ip) {
+        DeviceEntry entry{};
+        CopyToField(entry.name, name.c_str(), name.size());
+        CopyToField(entry.ipText, ip.c_str(), ip.size());
+        m_window->Registry().devices.push_back(entry);
+        m_window->Registry().deviceCount = static_cast<int>(m_window->Registry().devices.size());
+    }
+
+    HWND Control(int id) const { return ::GetDlgItem(m_hwnd, id); }
+    std::string Text(int id) const { return testbed::WindowText(Control(id)); }
+    std::string Status() const { return Text(IDC_STATUS_LINE); }
+    void Click(int id) { ::SendMessageA(m_hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    bool WaitForWorker(DWORD ms = 5000) {
+        return testbed::PumpUntil([&] { return !m_window->m_pWorkerThread; }, ms);
+    }
+    // The share page is loaded by a worker a moment after the move.
+    void EnterSharePageAndLoad() {
+        Click(IDC_NEXT);
+        testbed::PumpUntil([&] { return m_window->ShareTree().GetRootItem() != nullptr; });
+        WaitForWorker();
+    }
+
+    CQuickmapDlg* m_window = nullptr;
+    HWND m_hwnd = nullptr;
+};

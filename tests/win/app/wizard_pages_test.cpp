@@ -1,0 +1,288 @@
+// The wizard's page state machine, driven as a user would through its buttons.
+#include "framework/resource_strings.h"
+#include "wizard_fixture.h"
+
+namespace {
+const char kDevicePageStatus[] =
+    "Select a device and click Next to explore the shared folders on your Harborbox. Click Refresh to search for "
+    "Harborbox drives attached to your local network.";
+const char kSharePageStatus[] =
+    "To automatically assign a drive letter, check the box next to a shared folder and click Next. Assigning a drive "
+    "letter allows you to access the shared folder using My Computer.";
+const char kFinishStatus[] =
+    "Congratulations! You have finished Quickmap(tm) setup. Click Close to exit. Click Settings for additional setup "
+    "or double-click a shared folder to open it.";
+const char kNoSharesStatus[] =
+    "Your Harborbox does not have any shared folders. Click Settings to create a shared folder.";
+const char kNoResourceMessage[] =
+    "Could not find any Windows network resource for your Harborbox. If you recently changed the Harborbox's device "
+    "name, you may need to turn off your Harborbox and back on.";
+}  // namespace
+
+using WizardPages = WizardFixture;
+
+TEST_F(WizardPages, StartsOnTheDevicePage) {
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
+    EXPECT_FALSE(::IsWindowVisible(Control(IDC_SHARE_TREE)));  // as the template has it
+    EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_BACK)));
+    EXPECT_EQ(m_window->m_bAssignMode, 1);
+    EXPECT_EQ(Text(IDC_NEXT), "Next");
+    EXPECT_EQ(Text(IDOK), "Cancel");
+    EXPECT_EQ(Text(IDC_STATUS_LINE), "Searching for Harborbox...");
+    EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Searching for Harborbox...");
+    EXPECT_EQ(m_window->DeviceList().GetItemImage(0), 7);
+    // No task-bar button.
+    EXPECT_EQ(::GetWindowLongPtrA(m_hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+}
+
+TEST_F(WizardPages, NextWithOneUnselectedDeviceSelectsItAndOpensTheSharePage) {
+    AddDevice("Office", "10.77.0.2");
+    testbed::MessageBoxAnswerer boxes;
+    EnterSharePageAndLoad();
+    EXPECT_EQ(m_window->Registry().selectedDevice, 0);
+    EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_DEVICE_LIST)));
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_BACK)));
+    EXPECT_EQ(m_window->m_bAssignMode, 1);
+    EXPECT_TRUE(m_window->ShareTree().HasCheckBoxes());
+    EXPECT_EQ(m_window->ShareTree().GetItemText(m_window->ShareTree().GetRootItem()), "Office");
+    // No folders came from the network: the page switches to its no-shared-folders form.
+    testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+    EXPECT_TRUE(boxes.Saw(kNoResourceMessage));
+    EXPECT_EQ(m_window->m_bNoShareResources, 1);
+    EXPECT_EQ(Text(IDC_NEXT), "Settings");
+    EXPECT_EQ(Text(IDOK), "Close");
+}
+
+TEST_F(WizardPages, NextWithSeveralDevicesAndNoneSelectedAsksForASelection) {
+    AddDevice("Alpha", "10.77.0.2");
+    AddDevice("Beta", "10.77.0.3");
+    testbed::MessageBoxAnswerer boxes;
+    Click(IDC_NEXT);
+    testbed::PumpFor(200);
+    EXPECT_TRUE(boxes.Saw("Highlight and select a device first."));
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
+    EXPECT_EQ(m_window->Registry().selectedDevice, -1);
+}
+
+TEST_F(WizardPages, NextWithNoDeviceDoesNothing) {
+    testbed::MessageBoxAnswerer boxes;
+    Click(IDC_NEXT);
+    testbed::PumpFor(200);
+    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
+}
+
+TEST_F(WizardPages, BackFromTheSharePageReturnsToTheDevicePage) {
+    AddDevice("Office", "10.77.0.2");
+    testbed::MessageBoxAnswerer boxes;
+    EnterSharePageAndLoad();
+    testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+    Click(IDC_BACK);
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
+    EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_SHARE_TREE)));
+    EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_BACK)));
+    EXPECT_EQ(Status(), kDevicePageStatus);
+    EXPECT_EQ(Text(IDC_NEXT), "Next");
+    EXPECT_EQ(Text(IDOK), "Cancel");
+    EXPECT_EQ(m_window->m_bAssignMode, 1);
+}
+
+TEST_F(WizardPages, SharePageWithFoldersMapsAndFinishes) {
+    AddDevice("Office", "10.77.0.2");
+    testbed::MessageBoxAnswerer boxes;
+    EnterSharePageAndLoad();
+    testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+    // As if the enumeration had listed folders.
+    CTreeCtrl& tree = m_window->ShareTree();
+    tree.InsertItem("Photo", 4, tree.GetRootItem());
+    m_window->m_bNoShareResources = 0;
+
+    Click(IDC_NEXT);
+    EXPECT_EQ(m_window->m_bAssignMode, 0);
+    EXPECT_EQ(Text(IDC_NEXT), "Settings");
+    EXPECT_EQ(Text(IDOK), "Close");
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_BACK)));
+    // The finish page's load sets its text, then finds no folders again.
+    testbed::PumpUntil([&] { return boxes.Texts().size() >= 2; });
+    WaitForWorker();
+    EXPECT_FALSE(tree.HasCheckBoxes());
+    EXPECT_EQ(boxes.Texts().size(), 2u);
+}
+
+TEST_F(WizardPages, FinishPageStatusStartsWithCongratulationsUnlessMappingFailed) {
+    AddDevice("Office", "10.77.0.2");
+    testbed::MessageBoxAnswerer boxes(IDOK, [&] { return Status(); });
+    EnterSharePageAndLoad();
+    testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+    m_window->m_bNoShareResources = 0;
+    Click(IDC_NEXT);  // to the finish page; the load that follows sets its text, then finds no folders
+    testbed::PumpUntil([&] { return boxes.Snapshots().size() >= 2; });
+    std::vector<std::string> statusAtEachBox = boxes.Snapshots();
+    ASSERT_GE(statusAtEachBox.size(), 2u);
+    EXPECT_EQ(statusAtEachBox[0], kSharePageStatus);
+    EXPECT_EQ(statusAtEachBox[1], kFinishStatus);
+
+    m_window->m_bMapFailed = 1;
+    Click(IDC_REFRESH);
+    testbed::PumpUntil([&] { return boxes.Snapshots().size() >= 3; });
+    statusAtEachBox = boxes.Snapshots();
+    ASSERT_GE(statusAtEachBox.size(), 3u);
+    EXPECT_EQ(statusAtEachBox[2], std::string(kFinishStatus).substr(std::string("Congratulations! ").size()));
+}
+
+TEST_F(WizardPages, BackFromTheFinishPageReturnsToTheSharePageWithCheckBoxes) {
+    AddDevice("Office", "10.77.0.2");
+    testbed::MessageBoxAnswerer boxes;
+    EnterSharePageAndLoad();
+    testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+    m_window->m_bNoShareResources = 0;
+    Click(IDC_NEXT);
+    WaitForWorker();
+    testbed::PumpUntil([&] { return !m_window->ShareTree().HasCheckBoxes(); });
+    WaitForWorker();
+
+    Click(IDC_BACK);
+    EXPECT_EQ(m_window->m_bAssignMode, 1);
+    EXPECT_EQ(Text(IDC_NEXT), "Next");
+    EXPECT_EQ(Text(IDOK), "Cancel");
+    testbed::PumpUntil([&] { return m_window->ShareTree().HasCheckBoxes(); });
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
+    EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_DEVICE_LIST)));
+}
+
+TEST_F(WizardPages, RefreshOnTheSharePageLoadsTheTreeAgain) {
+    AddDevice("Office", "10.77.0.2");
+    testbed::MessageBoxAnswerer boxes;
+    EnterSharePageAndLoad();
+    testbed::PumpUntil([&] { return boxes.Texts().size() == 1; });
+    m_window->ShareTree().DeleteAllItems();
+    Click(IDC_REFRESH);
+    testbed::PumpUntil([&] { return m_window->ShareTree().GetRootItem() != nullptr; });
+    EXPECT_EQ(m_window->m_bAssignMode, 1);
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
+}
+
+TEST_F(WizardPages, ABusyWorkerBlocksNextBackRefreshAndClose) {
+    AddDevice("Office", "10.77.0.2");
+    CWinThread* token = reinterpret_cast<CWinThread*>(0x1);  // stands for a running worker; never used
+    m_window->m_pWorkerThread = token;
+    Click(IDC_NEXT);
+    Click(IDC_REFRESH);
+    Click(IDOK);
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
+    EXPECT_FALSE(m_window->IsScanning());
+    EXPECT_TRUE(::IsWindowVisible(m_hwnd));
+    // The caption's close request hides the window even then.
+    ::SendMessageA(m_hwnd, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(::IsWindowVisible(m_hwnd));
+    m_window->m_pWorkerThread = nullptr;
+}
+
+TEST_F(WizardPages, WatchdogAbandonsAWorkerAfter600TicksAndFreesTheButtons) {
+    AddDevice("Office", "10.77.0.2");
+    testbed::MessageBoxAnswerer boxes;
+    m_window->m_pWorkerThread = reinterpret_cast<CWinThread*>(0x1);
+    m_window->SetProgressAnimation(true);
+    m_window->m_nProgressTicks = 598;  // the last few of the 600 ticks (30 s)
+    testbed::PumpUntil([&] { return !m_window->m_pWorkerThread; }, 3000);
+    EXPECT_EQ(m_window->m_pWorkerThread.load(), nullptr);
+    testbed::PumpUntil([&] { return !boxes.Texts().empty(); });
+    EXPECT_TRUE(boxes.Saw("Could not get the device information from the Harborbox."));
+    Click(IDC_NEXT);  // works again
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
+}
+
+TEST_F(WizardPages, ALateWorkerOfAnAbandonedPageChangesNothing) {
+    AddDevice("Office", "10.77.0.2");
+    testbed::MessageBoxAnswerer boxes;
+    m_window->m_pWorkerThread = reinterpret_cast<CWinThread*>(0x1);
+    m_window->SetProgressAnimation(true);
+    m_window->m_nProgressTicks = 600;
+    testbed::PumpUntil([&] { return !m_window->m_pWorkerThread; }, 3000);
+    // A new worker starts for the current page; the abandoned one's end must not clear it.
+    CWinThread* current = reinterpret_cast<CWinThread*>(0x2);
+    m_window->m_pWorkerThread = current;
+    m_window->WorkerFinished(0);  // the generation the abandoned worker was started for
+    EXPECT_EQ(m_window->m_pWorkerThread.load(), current);
+    m_window->m_pWorkerThread = nullptr;
+}
+
+TEST_F(WizardPages, ShowFromTrayWhileAWorkerRunsKeepsThePage) {
+    AddDevice("Office", "10.77.0.2");
+    testbed::MessageBoxAnswerer boxes;
+    EnterSharePageAndLoad();
+    m_window->ShowWindow(SW_HIDE);
+    m_window->m_pWorkerThread = reinterpret_cast<CWinThread*>(0x1);
+    ::SendMessageA(m_hwnd, WM_COMMAND, ID_CMD_SHOW, 0);
+    EXPECT_TRUE(::IsWindowVisible(m_hwnd));
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
+    EXPECT_FALSE(m_window->IsScanning());
+    m_window->m_pWorkerThread = nullptr;
+}
+
+TEST_F(WizardPages, ShowFromTrayWhenHiddenReturnsToTheDevicePageAndScans) {
+    AddDevice("Office", "10.77.0.2");
+    testbed::MessageBoxAnswerer boxes;
+    EnterSharePageAndLoad();
+    testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+    m_window->ShowWindow(SW_HIDE);
+    ::SendMessageA(m_hwnd, WM_COMMAND, ID_CMD_SHOW, 0);
+    EXPECT_TRUE(::IsWindowVisible(m_hwnd));
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
+    EXPECT_EQ(Text(IDC_NEXT), "Next");
+    EXPECT_TRUE(m_window->IsScanning());
+}
+
+TEST_F(WizardPages, BackgroundRescanRunsOnlyWhileHidden) {
+    ::SendMessageA(m_hwnd, WM_TIMER, kTimerBackgroundScan, 0);
+    EXPECT_FALSE(m_window->IsScanning());
+    m_window->ShowWindow(SW_HIDE);
+    ::SendMessageA(m_hwnd, WM_TIMER, kTimerBackgroundScan, 0);
+    EXPECT_TRUE(m_window->IsScanning());
+}
+
+TEST_F(WizardPages, CloseButtonHidesAndEscapeQuits) {
+    Click(IDOK);
+    EXPECT_FALSE(::IsWindowVisible(m_hwnd));
+    m_window->ShowWindow(SW_SHOW);
+    Click(IDCANCEL);
+    EXPECT_FALSE(::IsWindowVisible(m_hwnd));
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, m_hwnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(LOWORD(msg.wParam), ID_CMD_EXIT);
+}
+
+TEST_F(WizardPages, CheckBoxesFollowTheRules) {
+    CTreeCtrl& tree = m_window->ShareTree();
+    m_window->ShowWindow(SW_SHOW);
+    tree.ShowWindow(SW_SHOW);
+    tree.SetCheckBoxes(true);
+    const HTREEITEM root = tree.InsertItem("Office", 3);
+    const HTREEITEM photo = tree.InsertItem("Photo", 4, root);
+    const HTREEITEM music = tree.InsertItem("Music", 4, root);
+    auto clicked = [&](HTREEITEM item, bool checked) {
+        tree.SetCheck(item, checked);
+        ::SendMessageA(m_hwnd, UM_TREE_CHECK_CLICKED, 0, reinterpret_cast<LPARAM>(item));
+    };
+    clicked(root, true);
+    EXPECT_TRUE(tree.GetCheck(photo));
+    EXPECT_TRUE(tree.GetCheck(music));
+    clicked(photo, false);  // one of two
+    EXPECT_TRUE(tree.GetCheck(root));
+    clicked(music, false);  // the last one
+    EXPECT_FALSE(tree.GetCheck(root));
+    clicked(photo, true);
+    EXPECT_TRUE(tree.GetCheck(root));
+    EXPECT_FALSE(tree.GetCheck(music));
+}
+
+TEST_F(WizardPages, DeviceListColumnsShareTheWidth) {
+    RECT client;
+    ::GetClientRect(Control(IDC_DEVICE_LIST), &client);
+    const int width = client.right;
+    HWND list = Control(IDC_DEVICE_LIST);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 0), width / 2);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 1), (width - width / 2) / 2);
+    EXPECT_EQ(ListView_GetColumnWidth(list, 2), (width - width / 2) / 2);
+}
