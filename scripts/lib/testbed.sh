@@ -343,6 +343,10 @@ tb_wine_start() {
   # Services started by the first Wine program inherit its stderr; a later
   # pipe on a program's output would then never see end-of-file.
   tb_wine cmd /c exit >/dev/null 2>&1 || tb_die "booting the prefix failed"
+  # No window manager runs on the test display: unmanaged windows spare the 2 s Wine otherwise waits on
+  # every hide for a manager's answer.
+  tb_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
+    tb_die "setting up the X11 driver failed"
   tb_recorder_install
 }
 

@@ -6,6 +6,7 @@
 #include "framework/app.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
+#include "webmgmt/reply_file.h"
 #include <commctrl.h>
 #include <objbase.h>
 #include <windowsx.h>
@@ -15,17 +16,8 @@ namespace {
 // Private: lets a worker have the progress timer set on the window's own thread.
 constexpr UINT kMsgSetProgressAnimation = WM_APP + 1;
 
-const char kHarborboxTempName[] = "Harborbox.tmp";
-
 HICON LoadIconResource(UINT id, int size) {
     return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
-}
-
-std::string TempFilePath() {
-    char directory[MAX_PATH + 1] = {};
-    DWORD length = ::GetTempPathA(MAX_PATH, directory);
-    if (length == 0 || length > MAX_PATH) return std::string(".\\") + kHarborboxTempName;
-    return std::string(directory, length) + kHarborboxTempName;
 }
 
 bool OnWindowThread(HWND hwnd) { return ::GetWindowThreadProcessId(hwnd, nullptr) == ::GetCurrentThreadId(); }
@@ -77,7 +69,7 @@ BOOL CQuickmapDlg::OnInitDialog() {
     SetTrayState(TrayState::Searching);
     CenterWindow();
     SetTimer(kTimerFirstScan, 200);
-    g_strTempFile = TempFilePath();
+    g_strTempFile = DefaultReplyFilePath();
 
     auto* app = dynamic_cast<CQuickmapApp*>(AfxGetApp());
     if (app && app->m_bShowOnStart) {

@@ -3,6 +3,7 @@
 #include "framework/app.h"
 #include "framework/cursor.h"
 #include "shares/share_page_loader.h"
+#include "webmgmt/device_settings.h"
 #include <memory>
 
 UINT ShareThreadProc(LPVOID argument) {
@@ -21,7 +22,8 @@ UINT WebOperationThreadProc(LPVOID argument) {
     const std::unique_ptr<WorkerTicket> ticket(static_cast<WorkerTicket*>(argument));
     auto* window = dynamic_cast<CQuickmapDlg*>(AfxGetMainWnd());
     if (!window) return 0;
-    // The share and device-name operations run here as the web-management subsystem provides them.
+    // Types 1 and 2 are the share operations, which come with share management.
+    if (ticket->argument == 3) SetUniqueDeviceName(*window);
     window->WorkerFinished(ticket->generation);
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "framework/app.h"
+#include "framework/message_pump.h"
 #include "framework/wnd.h"
 
 namespace {
@@ -14,13 +15,7 @@ CWinApp::~CWinApp() {
 
 int CWinApp::Run() {
     MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        // Modeless dialogs need their keyboard handling (Tab, Enter, Escape) from the loop.
-        HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (root && ::IsDialogMessageA(root, &msg)) continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchWithDialogKeys(msg);
     m_exitCode = static_cast<int>(msg.wParam);
     return ExitInstance();
 }

@@ -1,4 +1,4 @@
-// Pointer helpers.
+// Pointer position helper.
 #pragma once
 #include <windows.h>
 
@@ -8,14 +8,3 @@ inline void NudgeMousePointer() {
     if (::GetCursorPos(&point)) ::SetCursorPos(point.x, point.y - 1);
 }
 
-// Shows the wait cursor for the lifetime of the object.
-class CWaitCursor {
-public:
-    CWaitCursor() : m_previous(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}
-    ~CWaitCursor() { ::SetCursor(m_previous); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-
-private:
-    HCURSOR m_previous;
-};

@@ -1,5 +1,12 @@
 #include "framework/message_pump.h"
 
+void DispatchWithDialogKeys(MSG& msg) {
+    HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root && ::IsDialogMessageA(root, &msg)) return;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+}
+
 BOOL PumpPendingMessages() {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -7,11 +14,7 @@ BOOL PumpPendingMessages() {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return 0;
         }
-        // The same keyboard handling for modeless dialogs as the application's loop.
-        HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (root && ::IsDialogMessageA(root, &msg)) continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        DispatchWithDialogKeys(msg);
     }
     return 1;
 }

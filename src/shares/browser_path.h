@@ -2,6 +2,5 @@
 #pragma once
 #include <string>
 
-// Quoted program: the text between the first and the last quote; unquoted: cut at the first space after the
-// last backslash. Lower-cased; "iexplore" when nothing usable (no ".exe") is left.
+// Quoted program: the text between its quotes; unquoted: cut at the first space after the last backslash. Lower-cased; "iexplore" when nothing usable (no ".exe") is left.
 std::string BrowserPathFromCommand(const std::string& command);

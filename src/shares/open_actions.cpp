@@ -1,10 +1,11 @@
 // Opening an appliance's folders in the file manager and its web manager in the browser.
 #include "app/quickmap_dlg.h"
-#include "framework/cursor.h"
+#include "framework/wait_cursor.h"
 #include "framework/handles.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
 #include "shares/browser_path.h"
+#include "webmgmt/device_settings.h"
 #include <vector>
 
 namespace {
@@ -54,11 +55,14 @@ void CQuickmapDlg::OpenWebManager() {
     if (m_bScanning || !EnsureDeviceSelected()) return;
     const DeviceEntry* entry = m_registry.SelectedEntry();
     if (!entry) return;
+    UpdateDeviceLanguage(*this);
     OpenByShell(GetBrowserPath(), std::string("http://") + entry->ipText);
 }
 
 void CQuickmapDlg::OnManageDevice() {
     const HTREEITEM item = m_shareTree.GetSelectedItem();
     if (!item) return;
-    OpenByShell(GetBrowserPath(), "http://" + m_shareTree.GetItemText(item));
+    const std::string address = m_shareTree.GetItemText(item);
+    UpdateDeviceLanguage(*this);
+    OpenByShell(GetBrowserPath(), "http://" + address);
 }

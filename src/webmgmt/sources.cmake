@@ -1,5 +1,7 @@
 qm_portable_sources(webmgmt/reply_list.cpp webmgmt/reply_lookup.cpp webmgmt/redirect_location.cpp)
 qm_windows_sources(webmgmt/appliance_request.cpp webmgmt/appliance_session.cpp webmgmt/reply_file.cpp
                    webmgmt/utf8_text.cpp)
-qm_windows_sources(framework/internet_session.cpp framework/message_pump.cpp)
+
 list(APPEND QM_EXTRA_LIBS wininet)
+qm_portable_sources(webmgmt/unique_name.cpp)
+qm_windows_sources(webmgmt/admin_credentials.cpp webmgmt/device_settings.cpp)

@@ -83,6 +83,28 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
+DialogDriver::DialogDriver(const char* caption, std::function<void(HWND)> act)
+    : m_thread([this, title = std::string(caption), act = std::move(act)] {
+          for (int waited = 0; waited < 10000; waited += 20) {
+              if (HWND dialog = ::FindWindowA(nullptr, title.c_str())) {
+                  m_found = true;
+                  ::Sleep(300);  // let it paint before anything looks at it
+                  act(dialog);
+                  return;
+              }
+              ::Sleep(20);
+          }
+      }) {}
+
+DialogDriver::~DialogDriver() {
+    if (m_thread.joinable()) m_thread.join();
+}
+
+bool DialogDriver::Finish() {
+    if (m_thread.joinable()) m_thread.join();
+    return m_found;
+}
+
 bool IsShownAndEnabled(HWND hwnd) { return ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd); }
 bool IsHiddenAndDisabled(HWND hwnd) { return !::IsWindowVisible(hwnd) && !::IsWindowEnabled(hwnd); }
 

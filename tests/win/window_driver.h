@@ -38,7 +38,24 @@ private:
 };
 
 std::string WindowText(HWND hwnd);
+inline std::string ItemText(HWND dialog, int id) { return WindowText(::GetDlgItem(dialog, id)); }
 bool IsShownAndEnabled(HWND hwnd);
 bool IsHiddenAndDisabled(HWND hwnd);
+
+// Waits on its own thread (up to 10 s) for a top-level window with `caption`, lets it paint, then runs
+// `act` on it; the test thread meanwhile sits in the dialog's modal loop.
+class DialogDriver {
+public:
+    DialogDriver(const char* caption, std::function<void(HWND)> act);
+    ~DialogDriver();
+    DialogDriver(const DialogDriver&) = delete;
+    DialogDriver& operator=(const DialogDriver&) = delete;
+    // Waits for the driver to finish; true when the window appeared.
+    bool Finish();
+
+private:
+    std::atomic<bool> m_found{false};
+    std::thread m_thread;
+};
 
 }  // namespace testbed

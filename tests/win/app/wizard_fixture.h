@@ -7,11 +7,14 @@
 #include "res/resource.h"
 #include "window_driver.h"
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 
 class WizardFixture : public testing::Test {
 protected:
     void SetUp() override {
+        // Answers every box of the test and of its tear-down; each answer keeps the status line as it was.
+        m_boxes = std::make_unique<testbed::MessageBoxAnswerer>(IDOK, [this] { return Status(); });
         m_window = new CQuickmapDlg(nullptr);
         ASSERT_NE(m_window->m_hWnd, nullptr);
         m_hwnd = m_window->m_hWnd;
@@ -24,9 +27,8 @@ protected:
         testbed::PumpUntil([&] { return !m_window->IsScanning() && !m_window->m_pWorkerThread; }, 10000);
         AfxGetApp()->m_pMainWnd = nullptr;
         ::DestroyWindow(m_hwnd);  // the window deletes its object
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        testbed::PumpFor(50);
+        m_boxes.reset();
     }
 
     void AddDevice(const std::string& name, const std::string& ip) {
@@ -51,6 +53,7 @@ protected:
         WaitForWorker();
     }
 
+    std::unique_ptr<testbed::MessageBoxAnswerer> m_boxes;
     CQuickmapDlg* m_window = nullptr;
     HWND m_hwnd = nullptr;
 };

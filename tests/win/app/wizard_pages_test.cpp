@@ -37,7 +37,6 @@ TEST_F(WizardPages, StartsOnTheDevicePage) {
 
 TEST_F(WizardPages, NextWithOneUnselectedDeviceSelectsItAndOpensTheSharePage) {
     AddDevice("Office", "10.77.0.2");
-    testbed::MessageBoxAnswerer boxes;
     EnterSharePageAndLoad();
     EXPECT_EQ(m_window->Registry().selectedDevice, 0);
     EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_DEVICE_LIST)));
@@ -48,7 +47,7 @@ TEST_F(WizardPages, NextWithOneUnselectedDeviceSelectsItAndOpensTheSharePage) {
     EXPECT_EQ(m_window->ShareTree().GetItemText(m_window->ShareTree().GetRootItem()), "Office");
     // No folders came from the network: the page switches to its no-shared-folders form.
     testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
-    EXPECT_TRUE(boxes.Saw(kNoResourceMessage));
+    EXPECT_TRUE(m_boxes->Saw(kNoResourceMessage));
     EXPECT_EQ(m_window->m_bNoShareResources, 1);
     EXPECT_EQ(Text(IDC_NEXT), "Settings");
     EXPECT_EQ(Text(IDOK), "Close");
@@ -57,25 +56,22 @@ TEST_F(WizardPages, NextWithOneUnselectedDeviceSelectsItAndOpensTheSharePage) {
 TEST_F(WizardPages, NextWithSeveralDevicesAndNoneSelectedAsksForASelection) {
     AddDevice("Alpha", "10.77.0.2");
     AddDevice("Beta", "10.77.0.3");
-    testbed::MessageBoxAnswerer boxes;
     Click(IDC_NEXT);
     testbed::PumpFor(200);
-    EXPECT_TRUE(boxes.Saw("Highlight and select a device first."));
+    EXPECT_TRUE(m_boxes->Saw("Highlight and select a device first."));
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
     EXPECT_EQ(m_window->Registry().selectedDevice, -1);
 }
 
 TEST_F(WizardPages, NextWithNoDeviceDoesNothing) {
-    testbed::MessageBoxAnswerer boxes;
     Click(IDC_NEXT);
     testbed::PumpFor(200);
-    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_TRUE(m_boxes->Texts().empty());
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
 }
 
 TEST_F(WizardPages, BackFromTheSharePageReturnsToTheDevicePage) {
     AddDevice("Office", "10.77.0.2");
-    testbed::MessageBoxAnswerer boxes;
     EnterSharePageAndLoad();
     testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
     Click(IDC_BACK);
@@ -90,7 +86,6 @@ TEST_F(WizardPages, BackFromTheSharePageReturnsToTheDevicePage) {
 
 TEST_F(WizardPages, SharePageWithFoldersMapsAndFinishes) {
     AddDevice("Office", "10.77.0.2");
-    testbed::MessageBoxAnswerer boxes;
     EnterSharePageAndLoad();
     testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
     // As if the enumeration had listed folders.
@@ -104,36 +99,34 @@ TEST_F(WizardPages, SharePageWithFoldersMapsAndFinishes) {
     EXPECT_EQ(Text(IDOK), "Close");
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_BACK)));
     // The finish page's load sets its text, then finds no folders again.
-    testbed::PumpUntil([&] { return boxes.Texts().size() >= 2; });
+    testbed::PumpUntil([&] { return m_boxes->Texts().size() >= 2; });
     WaitForWorker();
     EXPECT_FALSE(tree.HasCheckBoxes());
-    EXPECT_EQ(boxes.Texts().size(), 2u);
+    EXPECT_EQ(m_boxes->Texts().size(), 2u);
 }
 
 TEST_F(WizardPages, FinishPageStatusStartsWithCongratulationsUnlessMappingFailed) {
     AddDevice("Office", "10.77.0.2");
-    testbed::MessageBoxAnswerer boxes(IDOK, [&] { return Status(); });
     EnterSharePageAndLoad();
     testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
     m_window->m_bNoShareResources = 0;
     Click(IDC_NEXT);  // to the finish page; the load that follows sets its text, then finds no folders
-    testbed::PumpUntil([&] { return boxes.Snapshots().size() >= 2; });
-    std::vector<std::string> statusAtEachBox = boxes.Snapshots();
+    testbed::PumpUntil([&] { return m_boxes->Snapshots().size() >= 2; });
+    std::vector<std::string> statusAtEachBox = m_boxes->Snapshots();
     ASSERT_GE(statusAtEachBox.size(), 2u);
     EXPECT_EQ(statusAtEachBox[0], kSharePageStatus);
     EXPECT_EQ(statusAtEachBox[1], kFinishStatus);
 
     m_window->m_bMapFailed = 1;
     Click(IDC_REFRESH);
-    testbed::PumpUntil([&] { return boxes.Snapshots().size() >= 3; });
-    statusAtEachBox = boxes.Snapshots();
+    testbed::PumpUntil([&] { return m_boxes->Snapshots().size() >= 3; });
+    statusAtEachBox = m_boxes->Snapshots();
     ASSERT_GE(statusAtEachBox.size(), 3u);
     EXPECT_EQ(statusAtEachBox[2], std::string(kFinishStatus).substr(std::string("Congratulations! ").size()));
 }
 
 TEST_F(WizardPages, BackFromTheFinishPageReturnsToTheSharePageWithCheckBoxes) {
     AddDevice("Office", "10.77.0.2");
-    testbed::MessageBoxAnswerer boxes;
     EnterSharePageAndLoad();
     testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
     m_window->m_bNoShareResources = 0;
@@ -153,9 +146,8 @@ TEST_F(WizardPages, BackFromTheFinishPageReturnsToTheSharePageWithCheckBoxes) {
 
 TEST_F(WizardPages, RefreshOnTheSharePageLoadsTheTreeAgain) {
     AddDevice("Office", "10.77.0.2");
-    testbed::MessageBoxAnswerer boxes;
     EnterSharePageAndLoad();
-    testbed::PumpUntil([&] { return boxes.Texts().size() == 1; });
+    testbed::PumpUntil([&] { return m_boxes->Texts().size() == 1; });
     m_window->ShareTree().DeleteAllItems();
     Click(IDC_REFRESH);
     testbed::PumpUntil([&] { return m_window->ShareTree().GetRootItem() != nullptr; });
@@ -181,21 +173,19 @@ TEST_F(WizardPages, ABusyWorkerBlocksNextBackRefreshAndClose) {
 
 TEST_F(WizardPages, WatchdogAbandonsAWorkerAfter600TicksAndFreesTheButtons) {
     AddDevice("Office", "10.77.0.2");
-    testbed::MessageBoxAnswerer boxes;
     m_window->m_pWorkerThread = reinterpret_cast<CWinThread*>(0x1);
     m_window->SetProgressAnimation(true);
     m_window->m_nProgressTicks = 598;  // the last few of the 600 ticks (30 s)
     testbed::PumpUntil([&] { return !m_window->m_pWorkerThread; }, 3000);
     EXPECT_EQ(m_window->m_pWorkerThread.load(), nullptr);
-    testbed::PumpUntil([&] { return !boxes.Texts().empty(); });
-    EXPECT_TRUE(boxes.Saw("Could not get the device information from the Harborbox."));
+    testbed::PumpUntil([&] { return !m_boxes->Texts().empty(); });
+    EXPECT_TRUE(m_boxes->Saw("Could not get the device information from the Harborbox."));
     Click(IDC_NEXT);  // works again
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
 }
 
 TEST_F(WizardPages, ALateWorkerOfAnAbandonedPageChangesNothing) {
     AddDevice("Office", "10.77.0.2");
-    testbed::MessageBoxAnswerer boxes;
     m_window->m_pWorkerThread = reinterpret_cast<CWinThread*>(0x1);
     m_window->SetProgressAnimation(true);
     m_window->m_nProgressTicks = 600;
@@ -210,7 +200,6 @@ TEST_F(WizardPages, ALateWorkerOfAnAbandonedPageChangesNothing) {
 
 TEST_F(WizardPages, ShowFromTrayWhileAWorkerRunsKeepsThePage) {
     AddDevice("Office", "10.77.0.2");
-    testbed::MessageBoxAnswerer boxes;
     EnterSharePageAndLoad();
     m_window->ShowWindow(SW_HIDE);
     m_window->m_pWorkerThread = reinterpret_cast<CWinThread*>(0x1);
@@ -223,7 +212,6 @@ TEST_F(WizardPages, ShowFromTrayWhileAWorkerRunsKeepsThePage) {
 
 TEST_F(WizardPages, ShowFromTrayWhenHiddenReturnsToTheDevicePageAndScans) {
     AddDevice("Office", "10.77.0.2");
-    testbed::MessageBoxAnswerer boxes;
     EnterSharePageAndLoad();
     testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
     m_window->ShowWindow(SW_HIDE);

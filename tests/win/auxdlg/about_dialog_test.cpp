@@ -1,15 +1,15 @@
 #include "app/about_dlg.h"
-#include "auxdlg/window_driver.h"
+#include "window_driver.h"
 #include <gtest/gtest.h>
 
-using auxtest::DialogDriver;
+using testbed::DialogDriver;
 
 namespace {
 const char kCaption[] = "About Harborbox Quickmap";
 
 bool ShowsText(HWND dialog, const std::string& text) {
     for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        if (auxtest::WindowText(child) == text) return true;
+        if (testbed::WindowText(child) == text) return true;
     return false;
 }
 }  // namespace
@@ -19,7 +19,6 @@ TEST(AboutDialog, OkClosesIt) {
     bool showsVersion = false;
     DialogDriver driver(kCaption, [&](HWND dialog) {
         showsVersion = ShowsText(dialog, "Harborbox Quickmap Version 1.0");
-        auxtest::SaveShot(dialog, "about");
         ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     });
     EXPECT_EQ(about.DoModal(), IDOK);

@@ -1,11 +1,11 @@
 #include "app/password_dlg.h"
-#include "auxdlg/window_driver.h"
+#include "window_driver.h"
 #include "res/resource_aux.h"
 #include <gtest/gtest.h>
 #include <thread>
 
-using auxtest::DialogDriver;
-using auxtest::ItemText;
+using testbed::DialogDriver;
+using testbed::ItemText;
 
 namespace {
 const char kCaption[] = "Enter Harborbox Password";
@@ -21,15 +21,13 @@ void Type(HWND dialog, int id, const char* text) {
     ::SendMessageA(::GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
-std::function<void(HWND)> Answer(SeenPrompt& seen, const char* userName, const char* password, int button,
-                                 const char* shot) {
-    return [&seen, userName, password, button, shot](HWND dialog) {
+std::function<void(HWND)> Answer(SeenPrompt& seen, const char* userName, const char* password, int button) {
+    return [&seen, userName, password, button](HWND dialog) {
         seen.prompt = ItemText(dialog, IDC_PASSWORD_PROMPT);
         seen.userName = ItemText(dialog, IDC_USER_NAME_EDIT);
         seen.userNameEnabled = ::IsWindowEnabled(::GetDlgItem(dialog, IDC_USER_NAME_EDIT)) != FALSE;
         if (userName) Type(dialog, IDC_USER_NAME_EDIT, userName);
         Type(dialog, IDC_PASSWORD_EDIT, password);
-        if (shot) auxtest::SaveShot(dialog, shot);
         ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     };
 }
@@ -41,7 +39,7 @@ TEST(PasswordDialog, SharePasswordKeepsUserNameGreyAndWritesItEmptyOnOk) {
     CPasswordDlg dialog(cache);
     dialog.m_strPrompt = CPasswordDlg::SharePrompt("\\\\QX-Harborbox\\Private");
     SeenPrompt seen;
-    DialogDriver driver(kCaption, Answer(seen, nullptr, "s3cret", IDOK, "password-share"));
+    DialogDriver driver(kCaption, Answer(seen, nullptr, "s3cret", IDOK));
     EXPECT_EQ(dialog.DoModal(), IDOK);
     ASSERT_TRUE(driver.Finish());
 
@@ -56,7 +54,7 @@ TEST(PasswordDialog, AdministratorLoginOnAWorkerThreadWritesBothFields) {
     CredentialCache cache;
     SeenPrompt seen;
     INT_PTR result = 0;
-    DialogDriver driver(kCaption, Answer(seen, "admin", "p\xE4ss word", IDOK, "password-admin"));
+    DialogDriver driver(kCaption, Answer(seen, "admin", "p\xE4ss word", IDOK));
     std::thread worker([&] {
         CPasswordDlg dialog(cache);
         dialog.m_strPrompt = CPasswordDlg::AdminPrompt("QX-Harborbox");
@@ -81,7 +79,7 @@ TEST(PasswordDialog, CancelLeavesTheCacheAlone) {
     dialog.m_strPrompt = CPasswordDlg::AdminPrompt("QX-Harborbox");
     dialog.m_bUserNameEnabled = 1;
     SeenPrompt seen;
-    DialogDriver driver(kCaption, Answer(seen, "intruder", "guess", IDCANCEL, nullptr));
+    DialogDriver driver(kCaption, Answer(seen, "intruder", "guess", IDCANCEL));
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     ASSERT_TRUE(driver.Finish());
     EXPECT_EQ(cache.Get().userName, "admin");
