@@ -3,8 +3,7 @@
 
 int g_bTrayIconPresent = 1;
 
-namespace {
-NOTIFYICONDATAA MakeIconData(HWND owner, HICON icon, const std::string& tooltip) {
+NOTIFYICONDATAA MakeTrayIconData(HWND owner, HICON icon, const std::string& tooltip) {
     NOTIFYICONDATAA data = {};
     // The extended layout: the one that carries a 128-character tooltip.
     data.cbSize = NOTIFYICONDATAA_V2_SIZE;
@@ -17,22 +16,21 @@ NOTIFYICONDATAA MakeIconData(HWND owner, HICON icon, const std::string& tooltip)
     tip.copy(data.szTip, tip.size());
     return data;
 }
-}  // namespace
 
 bool CTrayIcon::Add(HWND owner, HICON icon, const std::string& tooltip) {
-    NOTIFYICONDATAA data = MakeIconData(owner, icon, tooltip);
+    NOTIFYICONDATAA data = MakeTrayIconData(owner, icon, tooltip);
     g_bTrayIconPresent = 1;
     return ::Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
 }
 
 void CTrayIcon::Modify(HWND owner, HICON icon, const std::string& tooltip) {
     if (!g_bTrayIconPresent) return;
-    NOTIFYICONDATAA data = MakeIconData(owner, icon, tooltip);
+    NOTIFYICONDATAA data = MakeTrayIconData(owner, icon, tooltip);
     ::Shell_NotifyIconA(NIM_MODIFY, &data);
 }
 
 void CTrayIcon::Delete(HWND owner) {
-    NOTIFYICONDATAA data = MakeIconData(owner, nullptr, std::string());
+    NOTIFYICONDATAA data = MakeTrayIconData(owner, nullptr, std::string());
     data.uFlags = 0;
     ::Shell_NotifyIconA(NIM_DELETE, &data);
     g_bTrayIconPresent = 0;

@@ -1,6 +1,7 @@
 // The one notification icon of the wizard window.
 #pragma once
 #include <windows.h>
+#include <shellapi.h>
 #include <string>
 
 constexpr UINT WM_TRAY_CALLBACK = WM_USER + 1;
@@ -8,6 +9,9 @@ constexpr UINT kTrayIconId = 186;
 constexpr size_t kTrayTooltipMax = 63;
 
 extern int g_bTrayIconPresent;
+
+// The record every request to the notification-icon service carries; the tooltip is cut to 63 characters.
+NOTIFYICONDATAA MakeTrayIconData(HWND owner, HICON icon, const std::string& tooltip);
 
 class CTrayIcon {
 public:

@@ -1,5 +1,8 @@
 #include "window_driver.h"
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 
 namespace testbed {
 
@@ -22,8 +25,8 @@ void PumpFor(DWORD ms) {
     PumpUntil([&] { return ::GetTickCount64() >= end; }, ms + 1000);
 }
 
-MessageBoxAnswerer::MessageBoxAnswerer(int button, std::function<std::string()> snapshot)
-    : m_button(button), m_snapshot(std::move(snapshot)), m_thread([this] { Run(); }) {}
+MessageBoxAnswerer::MessageBoxAnswerer(std::function<std::string()> snapshot)
+    : m_snapshot(std::move(snapshot)), m_thread([this] { Run(); }) {}
 
 MessageBoxAnswerer::~MessageBoxAnswerer() {
     m_stop = true;
@@ -69,7 +72,9 @@ void MessageBoxAnswerer::Run() {
                     self->m_texts.push_back(WindowText(text));
                     self->m_snapshots.push_back(snapshot);
                 }
-                ::PostMessageA(hwnd, WM_COMMAND, self->m_button, 0);
+                const bool asks = ::GetDlgItem(hwnd, IDYES) != nullptr;
+                const int button = asks ? (self->m_decline ? IDNO : IDYES) : IDOK;
+                ::PostMessageA(hwnd, WM_COMMAND, button, 0);
                 return TRUE;
             },
             reinterpret_cast<LPARAM>(&context));
@@ -78,8 +83,10 @@ void MessageBoxAnswerer::Run() {
 }
 
 std::string WindowText(HWND hwnd) {
-    char text[1024] = {};
-    ::GetWindowTextA(hwnd, text, sizeof text);
+    const int length = ::GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = ::GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
     return text;
 }
 
@@ -103,6 +110,61 @@ DialogDriver::~DialogDriver() {
 bool DialogDriver::Finish() {
     if (m_thread.joinable()) m_thread.join();
     return m_found;
+}
+
+std::string EnvPath(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string ReadTextFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+namespace {
+std::vector<MenuSnapshot::Item> ReadMenu(HMENU menu) {
+    std::vector<MenuSnapshot::Item> items;
+    const int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char text[256] = {};
+        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        HMENU submenu = ::GetSubMenu(menu, i);
+        items.push_back({text, submenu ? 0u : ::GetMenuItemID(menu, i), submenu ? ReadMenu(submenu) : std::vector<MenuSnapshot::Item>{}});
+    }
+    return items;
+}
+}  // namespace
+
+MenuSpy::MenuSpy(HWND owner, DWORD timeoutMs)
+    : m_thread([this, owner, timeoutMs] {
+          for (DWORD waited = 0; waited < timeoutMs; waited += 20) {
+              HWND menuWindow = ::FindWindowA("#32768", nullptr);
+              DWORD pid = 0;
+              if (menuWindow) ::GetWindowThreadProcessId(menuWindow, &pid);
+              if (menuWindow && pid == ::GetCurrentProcessId() && ::IsWindowVisible(menuWindow)) {
+                  HMENU menu = reinterpret_cast<HMENU>(::SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+                  if (menu) {
+                      m_snapshot.items = ReadMenu(menu);
+                      m_snapshot.shown = true;
+                      // Ends the menu's modal loop on the owner's thread.
+                      ::SendMessageA(owner, WM_CANCELMODE, 0, 0);
+                      return;
+                  }
+              }
+              ::Sleep(20);
+          }
+      }) {}
+
+MenuSpy::~MenuSpy() {
+    if (m_thread.joinable()) m_thread.join();
+}
+
+MenuSnapshot MenuSpy::Finish() {
+    if (m_thread.joinable()) m_thread.join();
+    return m_snapshot;
 }
 
 bool IsShownAndEnabled(HWND hwnd) { return ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd); }

@@ -15,12 +15,14 @@ namespace testbed {
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 void PumpFor(DWORD ms);
 
-// While alive, closes every message box of this process (with the given button) and keeps its text.
+// While alive, answers every message box of this process and keeps its text: Yes (or No, when told to
+// decline) where the box asks, else OK.
 class MessageBoxAnswerer {
 public:
     // snapshot runs on the answering thread while a box is up, before it is answered: a test can look at
     // the program's windows as they are at that moment.
-    explicit MessageBoxAnswerer(int button = IDOK, std::function<std::string()> snapshot = {});
+    explicit MessageBoxAnswerer(std::function<std::string()> snapshot = {});
+    void SetDecline(bool decline) { m_decline = decline; }
     ~MessageBoxAnswerer();
     std::vector<std::string> Texts() const;
     std::vector<std::string> Snapshots() const;
@@ -28,7 +30,7 @@ public:
 
 private:
     void Run();
-    int m_button;
+    std::atomic<bool> m_decline{false};
     std::function<std::string()> m_snapshot;
     std::vector<std::string> m_snapshots;
     std::atomic<bool> m_stop{false};
@@ -38,6 +40,8 @@ private:
 };
 
 std::string WindowText(HWND hwnd);
+std::string EnvPath(const char* name);  // a Windows path the test bed passed in the environment
+std::string ReadTextFile(const std::string& path);
 inline std::string ItemText(HWND dialog, int id) { return WindowText(::GetDlgItem(dialog, id)); }
 bool IsShownAndEnabled(HWND hwnd);
 bool IsHiddenAndDisabled(HWND hwnd);
@@ -55,6 +59,29 @@ public:
 
 private:
     std::atomic<bool> m_found{false};
+    std::thread m_thread;
+};
+
+// A popup menu as it was while shown: item texts (separators empty), command ids and submenus.
+struct MenuSnapshot {
+    struct Item {
+        std::string text;
+        UINT id;
+        std::vector<Item> submenu;
+    };
+    std::vector<Item> items;
+    bool shown = false;
+};
+
+// Waits on its own thread (up to timeoutMs) for a popup menu of this process, reads it, then dismisses it.
+class MenuSpy {
+public:
+    MenuSpy(HWND owner, DWORD timeoutMs = 3000);
+    ~MenuSpy();
+    MenuSnapshot Finish();
+
+private:
+    MenuSnapshot m_snapshot;
     std::thread m_thread;
 };
 

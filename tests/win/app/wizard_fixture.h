@@ -14,7 +14,7 @@ class WizardFixture : public testing::Test {
 protected:
     void SetUp() override {
         // Answers every box of the test and of its tear-down; each answer keeps the status line as it was.
-        m_boxes = std::make_unique<testbed::MessageBoxAnswerer>(IDOK, [this] { return Status(); });
+        m_boxes = std::make_unique<testbed::MessageBoxAnswerer>([this] { return Status(); });
         m_window = new CQuickmapDlg(nullptr);
         ASSERT_NE(m_window->m_hWnd, nullptr);
         m_hwnd = m_window->m_hWnd;

@@ -1,0 +1,106 @@
+// Renaming an appliance to its unique name and telling it the program's language, against the simulated
+// appliance; what it received is read from its request log.
+#include "app/app_globals.h"
+#include "app/wizard_fixture.h"
+#include "discovery/scan_thread.h"
+#include "test_bed.h"
+#include "webmgmt/device_settings.h"
+#include <winsock2.h>
+#include <cstring>
+
+namespace {
+size_t LogCount(const std::string& needle) {
+    size_t count = 0;
+    for (const std::string& line : testbed::SimLogLines())
+        if (line.find(needle) != std::string::npos) ++count;
+    return count;
+}
+
+std::string RecorderLog() { return testbed::ReadTextFile(testbed::EnvPath("QM_RECORDER_LOG")); }
+}  // namespace
+
+class DeviceSettings : public WizardFixture {
+protected:
+    // The appliance as a scan would have listed it.
+    void ListAppliance(const std::string& name) {
+        AddDevice(name, "10.77.0.2");
+        DeviceEntry& entry = m_window->Registry().devices.back();
+        const uint8_t data[8] = {0, 0, 0x00, 0x11, 0x32, 0xAA, 0x34, 0x56};
+        std::memcpy(entry.deviceData, data, sizeof data);
+        entry.ipAddress = testbed::ApplianceAddress();
+        FillDeviceList(*m_window);
+    }
+    void TearDown() override {
+        g_strLanguage = "English";
+        WizardFixture::TearDown();
+    }
+};
+
+TEST_F(DeviceSettings, AnAlreadyUniqueNameInAnyCaseSendsNothing) {
+    ListAppliance("harborbox-3456");
+    EXPECT_EQ(SetUniqueDeviceName(*m_window), 0);
+    EXPECT_TRUE(m_boxes->Saw("No changes to be made. The device name Harborbox-3456 is already a unique name."));
+    EXPECT_EQ(LogCount("processnetworkname"), 0u);
+}
+
+TEST_F(DeviceSettings, DecliningTheWarningSendsNothing) {
+    ListAppliance("Office");
+    m_boxes->SetDecline(true);
+    EXPECT_EQ(SetUniqueDeviceName(*m_window), 0);
+    EXPECT_EQ(LogCount("processnetworkname"), 0u);
+}
+
+TEST_F(DeviceSettings, RenamingSendsTheMacNameAndListsIt) {
+    ListAppliance("Office");
+    EXPECT_EQ(SetUniqueDeviceName(*m_window), 1);
+    EXPECT_EQ(LogCount("GET /generalsetup/processnetworkname.asp?machine_name=Harborbox-3456&submit=update"), 1u);
+    EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox-3456");
+    EXPECT_STREQ(m_window->Registry().devices.front().name, "Harborbox-3456");
+}
+
+TEST_F(DeviceSettings, EnglishNeverSetsTheLanguage) {
+    ListAppliance("Office");
+    g_strLanguage = "English";
+    m_window->Registry().selectedDevice = 0;
+    m_window->OpenWebManager();
+    EXPECT_EQ(LogCount("processlangupdate"), 0u);
+    EXPECT_TRUE(testbed::PumpUntil([] { return RecorderLog().find("http://10.77.0.2") != std::string::npos; }));
+}
+
+TEST_F(DeviceSettings, GermanIsSentToAnApplianceWithoutALanguage) {
+    ListAppliance("Office");
+    g_strLanguage = "German";
+    m_window->Registry().selectedDevice = 0;
+    UpdateDeviceLanguage(*m_window);
+    EXPECT_EQ(m_window->Registry().devices.front().languageSet, 0);  // as its query answer said
+    EXPECT_EQ(LogCount("GET /generalsetup/processlangupdate.asp?language=German&submit=update"), 1u);
+}
+
+class DeviceSettingsAuth : public DeviceSettings {};
+
+TEST_F(DeviceSettingsAuth, ALoginPromptThenSuccessUpdatesTheList) {
+    ListAppliance("Office");
+    testbed::DialogDriver login("Enter Harborbox Password", [](HWND dialog) {
+        ::SetDlgItemTextA(dialog, 1037, "admin");
+        ::SetDlgItemTextA(dialog, 1015, "secret");
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(SetUniqueDeviceName(*m_window), 1);
+    EXPECT_TRUE(login.Finish());
+    EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox-3456");
+    EXPECT_STREQ(m_window->Registry().devices.front().userName, "admin");
+    EXPECT_GE(LogCount("Authorization: Basic"), 1u);
+}
+
+TEST_F(DeviceSettingsAuth, AWrongLoginIsReported) {
+    ListAppliance("Office");
+    testbed::DialogDriver login("Enter Harborbox Password", [](HWND dialog) {
+        ::SetDlgItemTextA(dialog, 1037, "admin");
+        ::SetDlgItemTextA(dialog, 1015, "wrong");
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(SetUniqueDeviceName(*m_window), 1);
+    EXPECT_TRUE(login.Finish());
+    EXPECT_TRUE(m_boxes->Saw("Invalid username or password."));
+    EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Office");
+}
