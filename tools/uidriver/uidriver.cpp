@@ -1,0 +1,56 @@
+// Acts on a running program's windows for the demo's screenshots, from inside the same Wine desktop:
+//   uidriver click <caption> <control id>                 presses a button of the window
+//   uidriver post <caption> <control id> <msg> <wParam> <lParam>   posts a message to that window
+// The window is the top-level one with that caption that holds the control (a message box may share it;
+// its text is control 65535); control id 0 takes the first window with the caption.
+#include <windows.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+struct Search {
+    const char* caption;
+    int controlId;
+    HWND found;
+};
+
+HWND FindWindowWithControl(const char* caption, int controlId) {
+    Search search{caption, controlId, nullptr};
+    for (int attempt = 0; attempt < 100 && !search.found; ++attempt) {
+        ::EnumWindows(
+            [](HWND hwnd, LPARAM context) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(context);
+                char text[256] = {};
+                ::GetWindowTextA(hwnd, text, sizeof text);
+                if (std::strcmp(text, s->caption) != 0) return TRUE;
+                if (s->controlId != 0 && !::GetDlgItem(hwnd, s->controlId)) return TRUE;
+                s->found = hwnd;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (!search.found) ::Sleep(100);
+    }
+    return search.found;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: uidriver click <caption> <id> | post <caption> <id> <msg> <wParam> <lParam>\n");
+        return 2;
+    }
+    HWND window = FindWindowWithControl(argv[2], std::atoi(argv[3]));
+    if (!window) return 1;
+    if (std::strcmp(argv[1], "click") == 0) {
+        ::PostMessageA(::GetDlgItem(window, std::atoi(argv[3])), BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "post") == 0 && argc == 7) {
+        ::PostMessageA(window, static_cast<UINT>(std::strtoul(argv[4], nullptr, 0)),
+                       static_cast<WPARAM>(std::strtoull(argv[5], nullptr, 0)),
+                       static_cast<LPARAM>(std::strtoll(argv[6], nullptr, 0)));
+        return 0;
+    }
+    return 2;
+}
