@@ -14,6 +14,7 @@ public:
 
     CHelpDlg(CWnd* owner, int helpResourceId);
     bool Create();
+    int HelpResourceId() const { return m_nHelpResourceId; }
 
 protected:
     BOOL OnInitDialog() override;

@@ -1,4 +1,6 @@
 // The wizard's page state machine, driven as a user would through its buttons.
+#include "app/help_dlg.h"
+#include "discovery/scan_thread.h"
 #include "framework/resource_strings.h"
 #include "wizard_fixture.h"
 
@@ -273,4 +275,53 @@ TEST_F(WizardPages, DeviceListColumnsShareTheWidth) {
     EXPECT_EQ(ListView_GetColumnWidth(list, 0), width / 2);
     EXPECT_EQ(ListView_GetColumnWidth(list, 1), (width - width / 2) / 2);
     EXPECT_EQ(ListView_GetColumnWidth(list, 2), (width - width / 2) / 2);
+}
+
+TEST_F(WizardPages, ClickingTheNotFoundRowOpensTheTroubleshootingHelp) {
+    FillDeviceList(*m_window);  // nothing found
+    EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox not found.");
+    EXPECT_EQ(m_window->DeviceList().GetItemImage(0), 8);
+    EXPECT_EQ(Status(),
+              "Quickmap(tm) can't find a Harborbox drives on your local network. Click Refresh to search again or Help "
+              "for troubleshooting tips.");
+    NMITEMACTIVATE click = {};
+    click.hdr.hwndFrom = Control(IDC_DEVICE_LIST);
+    click.hdr.idFrom = IDC_DEVICE_LIST;
+    click.hdr.code = NM_CLICK;
+    click.iItem = 0;
+    ::SendMessageA(m_hwnd, WM_NOTIFY, IDC_DEVICE_LIST, reinterpret_cast<LPARAM>(&click));
+    ASSERT_NE(m_window->m_pHelpWnd, nullptr);
+    EXPECT_EQ(m_window->m_pHelpWnd->HelpResourceId(), 180);
+    // The help follows the page: with devices listed it explains the device page.
+    AddDevice("Office", "10.77.0.2");
+    m_window->RefreshHelp();
+    EXPECT_EQ(m_window->m_pHelpWnd->HelpResourceId(), 176);
+}
+
+TEST_F(WizardPages, ConflictingNamesAreMarkedAndReported) {
+    AddDevice("Media", "10.77.0.3");
+    AddDevice("media", "10.77.0.4");
+    AddDevice("Office", "10.77.0.2");
+    FillDeviceList(*m_window);
+    CDeviceListCtrl& list = m_window->DeviceList();
+    ASSERT_EQ(list.GetItemCount(), 3);
+    EXPECT_EQ(list.GetItemImage(0), 9);
+    EXPECT_EQ(list.GetItemImage(1), 9);
+    EXPECT_EQ(list.GetItemImage(2), 3);
+    EXPECT_EQ(list.GetItemText(1, 1), "10.77.0.4");
+    EXPECT_EQ(m_window->Registry().selectedDevice, 0);
+    EXPECT_TRUE(m_boxes->Saw(
+        "Device names conflict! Double-click the device that has a duplicate name and use General Setup in Harborbox "
+        "Manager to update the device name or use the right-click context menu to set a default unique device name."));
+}
+
+TEST_F(WizardPages, DeviceListTakesDropsAndRefusesACallbackModeWithoutCallback) {
+    HWND list = Control(IDC_DEVICE_LIST);
+    EXPECT_NE(::GetWindowLongPtrA(list, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+    CDeviceListCtrl& control = m_window->DeviceList();
+    const DropMode before = control.GetDropMode();
+    EXPECT_FALSE(control.SetDropMode({DROP_ACCEPT_FILES | DROP_USE_CALLBACK, nullptr}));
+    EXPECT_EQ(control.GetDropMode().flags, before.flags);
+    EXPECT_TRUE(control.SetDropMode({DROP_ACCEPT_FILES, nullptr}));
+    EXPECT_EQ(control.GetDropMode().flags, DROP_ACCEPT_FILES);
 }
