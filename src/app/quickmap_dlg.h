@@ -115,6 +115,7 @@ private:
     void OnDeviceListNotify(const NMHDR* header);
     void OnTrayCallback(UINT mouseMessage);
     void RunTrayDeviceCommand(UINT id);
+    void TrackPopupAtCursor(UINT flags);
     void ExitProgram();
     void AdvanceProgress();
     void StartShareLoading();

@@ -101,13 +101,7 @@ void CQuickmapDlg::ShowTrayMenu() {
     }
     ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(menu, MF_STRING, ID_CMD_EXIT, LoadResString(IDS_MENU_EXIT).c_str());
-
-    POINT cursor;
-    ::GetCursorPos(&cursor);
-    ::SetForegroundWindow(m_hWnd);
-    ::TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
-    m_popupMenu.reset();  // destroys the submenus with it
-    PostMessage(WM_NULL);
+    TrackPopupAtCursor(TPM_RIGHTALIGN | TPM_LEFTBUTTON);
 }
 
 void CQuickmapDlg::RunTrayDeviceCommand(UINT id) {
@@ -124,6 +118,16 @@ void CQuickmapDlg::RunTrayDeviceCommand(UINT id) {
     }
 }
 
+void CQuickmapDlg::TrackPopupAtCursor(UINT flags) {
+    POINT cursor;
+    ::GetCursorPos(&cursor);
+    ::SetForegroundWindow(m_hWnd);
+    ::TrackPopupMenu(m_popupMenu.get(), flags, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    m_popupMenu.reset();  // destroys the submenus with it
+    // Lets the menu's owner leave its modal state cleanly once the menu is gone.
+    PostMessage(WM_NULL);
+}
+
 void CQuickmapDlg::OpenDeviceMenu(int item) {
     if (m_registry.deviceCount <= 0 || item < 0 || item >= static_cast<int>(m_registry.devices.size())) return;
     m_registry.selectedDevice = item;
@@ -134,12 +138,7 @@ void CQuickmapDlg::OpenDeviceMenu(int item) {
     ::AppendMenuA(menu, MF_STRING, ID_DEVICE_OPEN, LoadResString(IDS_MENU_OPEN).c_str());
     ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(menu, MF_STRING, ID_DEVICE_UNIQUE_NAME, LoadResString(IDS_MENU_UNIQUE_NAME).c_str());
-    POINT cursor;
-    ::GetCursorPos(&cursor);
-    ::SetForegroundWindow(m_hWnd);
-    ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
-    m_popupMenu.reset();
-    PostMessage(WM_NULL);
+    TrackPopupAtCursor(TPM_LEFTALIGN | TPM_RIGHTBUTTON);
 }
 
 void CQuickmapDlg::OnHotKey(int id) {

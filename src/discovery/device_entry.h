@@ -14,5 +14,3 @@ struct DeviceEntry {
     uint32_t ipAddress;        // network order
     int32_t languageSet;
 };
-
-constexpr unsigned kDeviceNameMax = sizeof(DeviceEntry::name) - 1;

@@ -59,9 +59,3 @@ BOOL CListCtrl::SetItemState(int item, UINT state, UINT mask) const {
     return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&lvi)));
 }
 
-int CListCtrl::FindItem(const std::string& text) const {
-    LVFINDINFOA find = {};
-    find.flags = LVFI_STRING;
-    find.psz = text.c_str();
-    return static_cast<int>(SendMessage(LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
-}

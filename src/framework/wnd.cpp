@@ -50,11 +50,6 @@ BOOL CWnd::DestroyWindow() {
     return ::DestroyWindow(m_hWnd);
 }
 
-HWND CWnd::Detach() {
-    HWND hwnd = m_hWnd;
-    m_hWnd = nullptr;
-    return hwnd;
-}
 
 std::string CWnd::GetWindowText() const {
     int length = ::GetWindowTextLengthA(m_hWnd);

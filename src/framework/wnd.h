@@ -11,7 +11,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // Creates a window of the framework's plain class (no class styles, cursor, brush or icon).
     bool CreateEx(DWORD exStyle, const char* caption, DWORD style, int x, int y, int cx, int cy,
@@ -22,7 +21,6 @@ public:
     bool SubclassWindow(HWND hwnd);
 
     void Attach(HWND hwnd) { m_hWnd = hwnd; }
-    HWND Detach();
 
     LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageA(m_hWnd, msg, wParam, lParam);

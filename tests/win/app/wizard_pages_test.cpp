@@ -21,7 +21,14 @@ const char kNoResourceMessage[] =
     "name, you may need to turn off your Harborbox and back on.";
 }  // namespace
 
-using WizardPages = WizardFixture;
+class WizardPages : public WizardFixture {
+protected:
+    // The share page found no folders: the message was answered and the loading worker has ended.
+    void WaitForNoSharesForm() {
+        testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+        WaitForWorker();
+    }
+};
 
 TEST_F(WizardPages, StartsOnTheDevicePage) {
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
@@ -48,7 +55,7 @@ TEST_F(WizardPages, NextWithOneUnselectedDeviceSelectsItAndOpensTheSharePage) {
     EXPECT_TRUE(m_window->ShareTree().HasCheckBoxes());
     EXPECT_EQ(m_window->ShareTree().GetItemText(m_window->ShareTree().GetRootItem()), "Office");
     // No folders came from the network: the page switches to its no-shared-folders form.
-    testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+    WaitForNoSharesForm();
     EXPECT_TRUE(m_boxes->Saw(kNoResourceMessage));
     EXPECT_EQ(m_window->m_bNoShareResources, 1);
     EXPECT_EQ(Text(IDC_NEXT), "Settings");
@@ -75,7 +82,7 @@ TEST_F(WizardPages, NextWithNoDeviceDoesNothing) {
 TEST_F(WizardPages, BackFromTheSharePageReturnsToTheDevicePage) {
     AddDevice("Office", "10.77.0.2");
     EnterSharePageAndLoad();
-    testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+    WaitForNoSharesForm();
     Click(IDC_BACK);
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
     EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_SHARE_TREE)));
@@ -89,7 +96,7 @@ TEST_F(WizardPages, BackFromTheSharePageReturnsToTheDevicePage) {
 TEST_F(WizardPages, SharePageWithFoldersMapsAndFinishes) {
     AddDevice("Office", "10.77.0.2");
     EnterSharePageAndLoad();
-    testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+    WaitForNoSharesForm();
     // As if the enumeration had listed folders.
     CTreeCtrl& tree = m_window->ShareTree();
     tree.InsertItem("Photo", 4, tree.GetRootItem());
@@ -110,7 +117,7 @@ TEST_F(WizardPages, SharePageWithFoldersMapsAndFinishes) {
 TEST_F(WizardPages, FinishPageStatusStartsWithCongratulationsUnlessMappingFailed) {
     AddDevice("Office", "10.77.0.2");
     EnterSharePageAndLoad();
-    testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+    WaitForNoSharesForm();
     m_window->m_bNoShareResources = 0;
     Click(IDC_NEXT);  // to the finish page; the load that follows sets its text, then finds no folders
     testbed::PumpUntil([&] { return m_boxes->Snapshots().size() >= 2; });
@@ -120,6 +127,7 @@ TEST_F(WizardPages, FinishPageStatusStartsWithCongratulationsUnlessMappingFailed
     EXPECT_EQ(statusAtEachBox[1], kFinishStatus);
 
     m_window->m_bMapFailed = 1;
+    WaitForWorker();  // the load that posted the second box may still be finishing
     Click(IDC_REFRESH);
     testbed::PumpUntil([&] { return m_boxes->Snapshots().size() >= 3; });
     statusAtEachBox = m_boxes->Snapshots();
@@ -130,7 +138,7 @@ TEST_F(WizardPages, FinishPageStatusStartsWithCongratulationsUnlessMappingFailed
 TEST_F(WizardPages, BackFromTheFinishPageReturnsToTheSharePageWithCheckBoxes) {
     AddDevice("Office", "10.77.0.2");
     EnterSharePageAndLoad();
-    testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+    WaitForNoSharesForm();
     m_window->m_bNoShareResources = 0;
     Click(IDC_NEXT);
     WaitForWorker();
@@ -150,6 +158,7 @@ TEST_F(WizardPages, RefreshOnTheSharePageLoadsTheTreeAgain) {
     AddDevice("Office", "10.77.0.2");
     EnterSharePageAndLoad();
     testbed::PumpUntil([&] { return m_boxes->Texts().size() == 1; });
+    WaitForWorker();
     m_window->ShareTree().DeleteAllItems();
     Click(IDC_REFRESH);
     testbed::PumpUntil([&] { return m_window->ShareTree().GetRootItem() != nullptr; });
@@ -215,7 +224,7 @@ TEST_F(WizardPages, ShowFromTrayWhileAWorkerRunsKeepsThePage) {
 TEST_F(WizardPages, ShowFromTrayWhenHiddenReturnsToTheDevicePageAndScans) {
     AddDevice("Office", "10.77.0.2");
     EnterSharePageAndLoad();
-    testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
+    WaitForNoSharesForm();
     m_window->ShowWindow(SW_HIDE);
     ::SendMessageA(m_hwnd, WM_COMMAND, ID_CMD_SHOW, 0);
     EXPECT_TRUE(::IsWindowVisible(m_hwnd));
