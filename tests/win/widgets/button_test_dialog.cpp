@@ -42,7 +42,7 @@ const WORD kButtonAtom = 0x0080;
 const WORD kEditAtom = 0x0081;
 }  // namespace
 
-std::vector<ButtonSpec> WizardButtons() {
+std::vector<ButtonSetup> WizardButtons() {
     return {{1025, "Help", BS_PUSHBUTTON},
             {1032, "Back", BS_PUSHBUTTON},
             {1034, "Next", BS_PUSHBUTTON},
@@ -50,23 +50,23 @@ std::vector<ButtonSpec> WizardButtons() {
             {1023, "Refresh", BS_PUSHBUTTON}};
 }
 
-ButtonTestDialog::ButtonTestDialog(const std::vector<ButtonSpec>& buttons) {
+ButtonTestDialog::ButtonTestDialog(const std::vector<ButtonSetup>& buttons) {
     // The wizard window's size and button size (63 x 24 units), buttons in one row.
     // No caption and not active unless a test needs the focus: Wine waits two seconds for a window
     // manager (there is none on the test display) when it unmaps a window it thinks is managed.
     TemplateWriter writer(WS_POPUP | WS_BORDER, 360, 70, "Icon buttons");
     writer.Item(WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 6, 6, 120, 14, kEditId, kEditAtom, "");
     short x = 6;
-    for (const ButtonSpec& spec : buttons) {
-        writer.Item(spec.type | WS_TABSTOP, x, 36, 63, 24, spec.id, kButtonAtom, spec.caption);
+    for (const ButtonSetup& setup : buttons) {
+        writer.Item(setup.type | WS_TABSTOP, x, 36, 63, 24, setup.id, kButtonAtom, setup.caption);
         x += 70;
     }
     m_hwnd = ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr), writer.Get(), nullptr, &DialogProc,
                                           reinterpret_cast<LPARAM>(this));
-    for (const ButtonSpec& spec : buttons) {
+    for (const ButtonSetup& setup : buttons) {
         auto button = std::make_unique<CIconButton>();
-        button->SubclassWindow(Item(spec.id));
-        m_buttons[spec.id] = std::move(button);
+        button->SubclassWindow(Item(setup.id));
+        m_buttons[setup.id] = std::move(button);
     }
     ::SetWindowPos(m_hwnd, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     ::ShowWindow(m_hwnd, SW_SHOWNOACTIVATE);

@@ -7,20 +7,20 @@
 #include <memory>
 #include <vector>
 
-struct ButtonSpec {
+struct ButtonSetup {
     WORD id;
     const char* caption;
     DWORD type;  // BS_PUSHBUTTON or BS_DEFPUSHBUTTON
 };
 
 // Ids and captions as in the wizard window: Help, Back, Next, Cancel (the default), Refresh.
-std::vector<ButtonSpec> WizardButtons();
+std::vector<ButtonSetup> WizardButtons();
 
 class ButtonTestDialog {
 public:
     static const WORD kEditId = 100;
 
-    explicit ButtonTestDialog(const std::vector<ButtonSpec>& buttons);
+    explicit ButtonTestDialog(const std::vector<ButtonSetup>& buttons);
     ~ButtonTestDialog();
 
     HWND Hwnd() const { return m_hwnd; }
