@@ -25,9 +25,10 @@ BOOL CHelpDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.get()));
 
     const RECT empty = {0, 0, 0, 0};
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_READONLY | ES_MULTILINE;
+    // No horizontal scroll bar: the text wraps to the view, so it would never scroll, yet it took the height
+    // of the last line. Wrapping to the view is also what the width search measures.
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_READONLY | ES_MULTILINE;
     if (!m_richEdit.Create(style, empty, this, 0)) return TRUE;
-    // The horizontal scroll bar would turn word wrap off, and the width search needs text wrapped to the view.
     m_richEdit.SendMessage(EM_SETTARGETDEVICE, 0, 0);
     m_richEdit.SetBackgroundColor(::GetSysColor(COLOR_INFOBK));
     m_richEdit.SetOptions(ECOOP_SET, ECO_AUTOWORDSELECTION | ECO_READONLY | ECO_SAVESEL);
