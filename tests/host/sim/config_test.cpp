@@ -4,25 +4,11 @@
 #include <string>
 
 #include "appliance-sim/config.h"
+#include "config_text.h"
 #include "appliance-sim/ipv4.h"
 
 namespace appliance_sim {
 namespace {
-
-SimConfig parse(const std::string& text) {
-    std::istringstream in(text);
-    return parse_config(in, "test.conf");
-}
-
-// The message of the ConfigError the text raises, or "" when it parses.
-std::string error_of(const std::string& text) {
-    try {
-        parse(text);
-    } catch (const ConfigError& error) {
-        return error.what();
-    }
-    return "";
-}
 
 TEST(SimConfig, ReadsEveryKeyOfAnAppliance) {
     const SimConfig config = parse(

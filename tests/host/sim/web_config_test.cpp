@@ -4,23 +4,10 @@
 #include <string>
 
 #include "appliance-sim/config.h"
+#include "config_text.h"
 
 namespace appliance_sim {
 namespace {
-
-SimConfig parse(const std::string& text) {
-    std::istringstream in(text);
-    return parse_config(in, "web.conf");
-}
-
-std::string error_of(const std::string& text) {
-    try {
-        parse(text);
-    } catch (const ConfigError& error) {
-        return error.what();
-    }
-    return "";
-}
 
 TEST(SimWebConfig, ReadsTheWebKeysOfAnAppliance) {
     const SimConfig config = parse(
@@ -77,7 +64,7 @@ TEST(SimWebConfig, RangeMembersShareTheWebSetUp) {
 
 TEST(SimWebConfig, BadWebValuesNameTheirLine) {
     EXPECT_EQ(error_of("[appliance]\naddress = 10.77.0.2\nweb_fault = crash\n"),
-              "web.conf:3: web_fault: unknown web_fault 'crash'");
+              "test.conf:3: web_fault: unknown web_fault 'crash'");
     EXPECT_NE(error_of("[appliance]\naddress = 10.77.0.2\nweb_auth = digest\n"), "");
     EXPECT_NE(error_of("[appliance]\naddress = 10.77.0.2\nredirect_status = 307\n"), "");
     EXPECT_NE(error_of("[appliance]\naddress = 10.77.0.2\nshare = NoPlace\n"), "");
@@ -85,7 +72,7 @@ TEST(SimWebConfig, BadWebValuesNameTheirLine) {
     EXPECT_NE(error_of("[appliance]\naddress = 10.77.0.2\nvolumes = Volume_1,,Volume_2\n"), "");
     // Only the share keys repeat.
     EXPECT_EQ(error_of("[appliance]\naddress = 10.77.0.2\nadmin_user = a\nadmin_user = b\n"),
-              "web.conf:4: key 'admin_user' given twice in this section");
+              "test.conf:4: key 'admin_user' given twice in this section");
 }
 
 }  // namespace
