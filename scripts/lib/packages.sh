@@ -4,7 +4,7 @@
 QM_PACKAGES=(
   cmake ninja-build g++ clang-14 libclang-rt-14-dev googletest libgtest-dev
   mingw-w64 g++-mingw-w64-x86-64-posix
-  wine wine64 xvfb xdotool x11-utils imagemagick
+  wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick
   iproute2 iptables libcpp-httplib-dev procps psmisc
 )
 

@@ -300,7 +300,7 @@ tb_wine_template() {
   version=$(wine --version 2>/dev/null)
   (
     flock 9
-    [[ -f $stamp && $(cat "$stamp") == "$version" ]] && exit 0
+    [[ -f $stamp && $(cat "$stamp") == "$version with fonts" ]] && exit 0
     rm -rf "$TB_TEMPLATE"
     mkdir -p "$TB_TEMPLATE/home/Desktop"
     local env
@@ -310,7 +310,10 @@ tb_wine_template() {
     unshare --net --uts env -u DISPLAY "${env[@]}" sh -c \
       'ip link set lo up && hostname "$0" && wineboot -i >/dev/null 2>&1 && wineserver -w' \
       "$TB_WS_HOSTNAME" || exit 1
-    echo "$version" >"$stamp"
+    # Wine does not find its own fonts here: without Marlett the caption buttons show letters, and
+    # dialogs fall back from MS Sans Serif to whatever the system offers.
+    cp /usr/share/wine/fonts/* "$TB_TEMPLATE/prefix/drive_c/windows/Fonts/" || exit 1
+    echo "$version with fonts" >"$stamp"
   ) 9>"$TB_BUILD/wine-template.lock" || tb_die "creating the Wine template failed"
 }
 

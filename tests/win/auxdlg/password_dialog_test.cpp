@@ -102,8 +102,13 @@ TEST(PasswordDialog, PasswordIsMaskedAndControlsSitWhereTheLayoutPutsThem) {
     LONG passwordStyle = 0;
     DialogDriver driver(kCaption, [&](HWND window) {
         for (size_t i = 0; i < 5; ++i) {
-            expected[i] = controls[i].units;
-            ::MapDialogRect(window, &expected[i]);
+            // The dialog manager maps a control's position and its size separately, each rounded on its own.
+            const RECT& units = controls[i].units;
+            RECT origin = {units.left, units.top, 0, 0};
+            RECT size = {0, 0, units.right - units.left, units.bottom - units.top};
+            ::MapDialogRect(window, &origin);
+            ::MapDialogRect(window, &size);
+            expected[i] = {origin.left, origin.top, origin.left + size.right, origin.top + size.bottom};
             ::GetWindowRect(::GetDlgItem(window, controls[i].id), &controls[i].actual);
             ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&controls[i].actual), 2);
         }
