@@ -4,6 +4,7 @@
 #include "app/wizard_fixture.h"
 #include "discovery/scan_thread.h"
 #include "test_bed.h"
+#include "res/resource.h"
 #include "webmgmt/device_settings.h"
 #include <winsock2.h>
 #include <cstring>
@@ -76,15 +77,20 @@ TEST_F(DeviceSettings, GermanIsSentToAnApplianceWithoutALanguage) {
     EXPECT_EQ(LogCount("GET /generalsetup/processlangupdate.asp?language=German&submit=update"), 1u);
 }
 
+// Types the administrator's name and the given password into the login prompt when it appears.
+std::function<void(HWND)> LogIn(const char* password) {
+    return [password](HWND dialog) {
+        ::SetDlgItemTextA(dialog, IDC_USER_NAME_EDIT, "admin");
+        ::SetDlgItemTextA(dialog, IDC_PASSWORD_EDIT, password);
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    };
+}
+
 class DeviceSettingsAuth : public DeviceSettings {};
 
 TEST_F(DeviceSettingsAuth, ALoginPromptThenSuccessUpdatesTheList) {
     ListAppliance("Office");
-    testbed::DialogDriver login("Enter Harborbox Password", [](HWND dialog) {
-        ::SetDlgItemTextA(dialog, 1037, "admin");
-        ::SetDlgItemTextA(dialog, 1015, "secret");
-        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    });
+    testbed::DialogDriver login("Enter Harborbox Password", LogIn("secret"));
     EXPECT_EQ(SetUniqueDeviceName(*m_window), 1);
     EXPECT_TRUE(login.Finish());
     EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox-3456");
@@ -94,11 +100,7 @@ TEST_F(DeviceSettingsAuth, ALoginPromptThenSuccessUpdatesTheList) {
 
 TEST_F(DeviceSettingsAuth, AWrongLoginIsReported) {
     ListAppliance("Office");
-    testbed::DialogDriver login("Enter Harborbox Password", [](HWND dialog) {
-        ::SetDlgItemTextA(dialog, 1037, "admin");
-        ::SetDlgItemTextA(dialog, 1015, "wrong");
-        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    });
+    testbed::DialogDriver login("Enter Harborbox Password", LogIn("wrong"));
     EXPECT_EQ(SetUniqueDeviceName(*m_window), 1);
     EXPECT_TRUE(login.Finish());
     EXPECT_TRUE(m_boxes->Saw("Invalid username or password."));
