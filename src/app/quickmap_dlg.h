@@ -74,6 +74,8 @@ public:
     // An appliance's entry as a worker saw or changed it, matched by address.
     void UpdateDeviceEntry(const DeviceEntry& entry);
 
+    // What workers are given to reach this window.
+    std::shared_ptr<CWizardLink> Link() const { return m_link; }
     DeviceRegistry& Registry() { return m_registry; }
     AdminCredentials& Credentials() { return m_credentials; }
     CDeviceListCtrl& DeviceList() { return m_deviceList; }

@@ -140,6 +140,10 @@ std::vector<MenuSnapshot::Item> ReadMenu(HMENU menu) {
 
 MenuSpy::MenuSpy(HWND owner, DWORD timeoutMs)
     : m_thread([this, owner, timeoutMs] {
+          struct MarkDone {
+              std::atomic<bool>& done;
+              ~MarkDone() { done = true; }
+          } markDone{m_done};
           for (DWORD waited = 0; waited < timeoutMs; waited += 20) {
               HWND menuWindow = ::FindWindowA("#32768", nullptr);
               DWORD pid = 0;

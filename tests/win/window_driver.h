@@ -78,10 +78,13 @@ class MenuSpy {
 public:
     MenuSpy(HWND owner, DWORD timeoutMs = 3000);
     ~MenuSpy();
+    // True once the menu was read or the wait ran out; the owner's thread pumps until then when the menu comes late.
+    bool Done() const { return m_done; }
     MenuSnapshot Finish();
 
 private:
     MenuSnapshot m_snapshot;
+    std::atomic<bool> m_done{false};
     std::thread m_thread;
 };
 

@@ -174,6 +174,24 @@ TEST(WebRedirectToAuth, RedirectToAPageThatAsksForCredentialsGives401) {
     ExpectNoReply();
 }
 
+TEST(WebRedirectOtherHost, ARedirectToAnotherServerIsNotFollowedAndGetsNoCredentials) {
+    PlantStaleReply();
+    EXPECT_EQ(Request(kPoolInfo, "admin", "secret"), 0);
+    ExpectNoReply();
+    const auto requests = testbed::WebRequests();
+    ASSERT_EQ(requests.size(), 1u);  // only the first server was asked
+    EXPECT_EQ(requests[0].Values("Host"), std::vector<std::string>{"10.77.0.2"});
+}
+
+TEST(WebRedirectContentLocation, LocationIsFollowedNotTheContentLocationBeforeIt) {
+    ASSERT_EQ(Request(kPoolInfo), 200);
+    EXPECT_EQ(FindReplyValue("pool_names()"), "Volume_1,Volume_2");
+    const auto requests = testbed::WebRequests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1].requestLine, "GET /redirected/drivemgt/pool_info.asp HTTP/1.1");
+    EXPECT_EQ(requests[1].Values("Host"), std::vector<std::string>{"10.77.0.2"});
+}
+
 TEST(WebBrokenBody, BodyBrokenOffIsAFailureWithoutReplyFile) {
     PlantStaleReply();
     EXPECT_EQ(Request(kShareInfo), 0);
