@@ -4,13 +4,15 @@
 #include "platform/wine_drives.h"
 #include "platform/wnet_table.h"
 #include "res/resource.h"
-#include "share_tree_window.h"
 #include "shares/drive_mapping.h"
 #include "shares/mapped_drives.h"
+#include "shares/share_tree_messages.h"
 #include "test_bed.h"
 #include "test_wizard_host.h"
+#include "widgets/tree_test_window.h"
 #include "window_driver.h"
 #include <gtest/gtest.h>
+#include <cstring>
 #include <future>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -89,7 +91,8 @@ protected:
 
     // The page as the window shows it after the loading worker handed over its listing.
     bool Show(const std::string& name, const std::string& ip, bool assignMode = true) {
-        m_window = std::make_unique<ShareTreeWindow>(assignMode);
+        m_window.reset();
+        m_window = std::make_unique<TreeTestWindow>(m_tree, assignMode);
         ShareServerQuery query;
         query.deviceName = name;
         query.ipText = ip;
@@ -104,7 +107,7 @@ protected:
         return Show(kServer, testbed::Env("QM_APPLIANCE_IP", "10.77.0.2"), assignMode);
     }
 
-    CShareTreeCtrl& Tree() { return m_window->m_tree; }
+    CShareTreeCtrl& Tree() { return m_tree; }
     HTREEITEM Folder(const std::string& text) {
         for (HTREEITEM item = Tree().GetChildItem(Tree().GetRootItem()); item; item = Tree().GetNextSiblingItem(item))
             if (Tree().GetItemText(item) == text) return item;
@@ -139,7 +142,8 @@ protected:
     }
 
     std::unique_ptr<testbed::MessageBoxAnswerer> m_boxes;
-    std::unique_ptr<ShareTreeWindow> m_window;
+    CShareTreeCtrl m_tree;
+    std::unique_ptr<TreeTestWindow> m_window;
     TestWizardHost m_host;
 };
 
@@ -298,4 +302,49 @@ TEST_F(ShareTree, RememberedConnectionsAreNotFreeAndComeBackAtStart) {
     EXPECT_EQ(Connect('Z', "Shared Data"), static_cast<DWORD>(ERROR_ALREADY_ASSIGNED));
     EXPECT_EQ(Connect('Y', "No Such Share"), static_cast<DWORD>(ERROR_BAD_NET_NAME));
     EXPECT_FALSE(IsRemembered('Y'));
+}
+
+TEST_F(ShareTree, MenusAndDoubleClickBecomeMessagesForTheWindow) {
+    ShowAppliance(false);
+    const auto rightClick = [&](HTREEITEM item) {
+        RECT rect = {};
+        std::memcpy(&rect, &item, sizeof item);
+        Tree().SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+        POINT point = {rect.left + 4, (rect.top + rect.bottom) / 2};
+        ::ClientToScreen(Tree().m_hWnd, &point);
+        ::SetCursorPos(point.x, point.y);
+        // The menu places itself where the last message found the pointer.
+        ::PostMessageA(m_window->m_hWnd, WM_NULL, 0, 0);
+        testbed::PumpFor(50);
+        testbed::MenuSpy spy(Tree().m_hWnd);
+        NMHDR header = {Tree().m_hWnd, 1000, static_cast<UINT>(NM_RCLICK)};
+        ::SendMessageA(m_window->m_hWnd, WM_NOTIFY, 1000, reinterpret_cast<LPARAM>(&header));
+        std::vector<std::string> texts;
+        for (const auto& entry : spy.Finish().items) texts.push_back(entry.text);
+        return texts;
+    };
+    const HTREEITEM server = Tree().GetRootItem();
+    const HTREEITEM media = Folder("Shared Media");
+    EXPECT_EQ(rightClick(media), (std::vector<std::string>{"Open", "", "Map Network Drive...", "", "Delete Shared Folder"}));
+    EXPECT_EQ(Tree().GetSelectedItem(), media);
+    EXPECT_EQ(rightClick(server), (std::vector<std::string>{"Manage", "", "Open", "", "Add a Shared Folder"}));
+    // In another language the appliance's own pages are not offered.
+    Tree().SetManagementOffered(false);
+    EXPECT_EQ(rightClick(server), (std::vector<std::string>{"Manage", "", "Open"}));
+    EXPECT_EQ(rightClick(media), (std::vector<std::string>{"Open", "", "Map Network Drive..."}));
+
+    m_window->m_posted.clear();
+    Tree().SendMessage(WM_COMMAND, ID_SHARE_MAP_DRIVE);
+    Tree().SendMessage(WM_COMMAND, ID_DEVICE_MANAGE_SHARE);
+    // A double-click opens the selected item only, and never folds the tree.
+    RECT rect = {};
+    std::memcpy(&rect, &server, sizeof server);
+    Tree().SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+    const LPARAM onServer = MAKELPARAM(rect.left + 4, (rect.top + rect.bottom) / 2);
+    Tree().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, onServer);
+    Tree().SelectItem(server);
+    Tree().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, onServer);
+    testbed::PumpFor(50);
+    EXPECT_EQ(m_window->m_posted, (std::vector<UINT>{UM_MAP_DRIVE, UM_MANAGE_DEVICE, UM_OPEN_SHARE}));
+    EXPECT_TRUE(Tree().SendMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(server), TVIS_EXPANDED) & TVIS_EXPANDED);
 }
