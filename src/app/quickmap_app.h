@@ -27,6 +27,7 @@ public:
 private:
     BOOL ForwardToRunningInstance();
     fw::unique_handle m_instanceMutex;
+    bool m_bFirstInstance = false;  // this process created the mutex
 };
 
 CQuickmapApp* QuickmapApp();
