@@ -44,7 +44,7 @@ public:
     int ShowMessage(const std::string&, unsigned) override { return IDYES; }
     void ReportFailure(unsigned) override {}
     void SetProgressAnimation(bool) override {}
-    std::optional<AdminCredentials> PromptAdminCredentials(const std::string&, const AdminCredentials&) override {
+    std::optional<AdminCredentials> PromptAdminCredentials(const std::string&) override {
         return std::nullopt;
     }
     std::optional<std::string> PromptSharePassword(const std::string&) override { return std::nullopt; }

@@ -21,7 +21,7 @@ public:
     }
     void ReportFailure(unsigned stringId) override { m_failures.push_back(stringId); }
     void SetProgressAnimation(bool) override {}
-    std::optional<AdminCredentials> PromptAdminCredentials(const std::string&, const AdminCredentials&) override {
+    std::optional<AdminCredentials> PromptAdminCredentials(const std::string&) override {
         return std::nullopt;
     }
     std::optional<std::string> PromptSharePassword(const std::string& shareName) override {
