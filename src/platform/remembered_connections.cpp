@@ -1,6 +1,6 @@
 #include "platform/remembered_connections.h"
 #include "framework/handles.h"
-#include "platform/wine_detection.h"
+#include "framework/test_bed_guard.h"
 #include "platform/wine_drives.h"
 #include <windows.h>
 
@@ -64,7 +64,7 @@ std::vector<RememberedConnection> RememberedConnections() {
 }
 
 void RestoreRememberedConnections() {
-    if (!RunningUnderWine()) return;
+    if (!IsRunningUnderWine()) return;
     const DWORD present = ::GetLogicalDrives();
     for (const RememberedConnection& connection : RememberedConnections()) {
         if (present & (1u << (connection.letter - 'A'))) continue;

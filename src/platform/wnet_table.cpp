@@ -1,10 +1,10 @@
 #include "platform/wnet_table.h"
-#include "platform/wine_detection.h"
+#include "framework/test_bed_guard.h"
 #include "platform/wine_network.h"
 
 namespace {
 WNetTable& Current() {
-    static WNetTable table = RunningUnderWine() ? WineWNetTable() : SystemWNetTable();
+    static WNetTable table = IsRunningUnderWine() ? WineWNetTable() : SystemWNetTable();
     return table;
 }
 }  // namespace
