@@ -59,6 +59,7 @@ tb_init() {
   TB_SIM_PIDS=()
   TB_SIM_COUNT=0
   TB_UNC_LINKS=()
+  TB_SIM_CONFIGS=()
   TB_SHARE_BASE=
   TB_WINESERVER_PID=
   TB_XVFB_PID=
@@ -267,6 +268,7 @@ tb_sim() {
   tb_wait_until 10 tb_sim_ready "$out" "$pid" ||
     tb_die "simulator did not get ready ($config): $(tail -n 5 "$out")"
   kill -0 "$pid" 2>/dev/null || tb_die "simulator exited ($config): $(tail -n 5 "$out")"
+  TB_SIM_CONFIGS+=("$config")
   tb_sim_link_shares "$config"
 }
 
@@ -322,6 +324,7 @@ tb_sim_stop_all() {
     rm -f "$link"
   done
   TB_UNC_LINKS=()
+  TB_SIM_CONFIGS=()
   [[ -z ${TB_SHARE_BASE:-} ]] || rm -rf "${TB_SHARE_BASE:?}"
 }
 
@@ -387,6 +390,8 @@ tb_wine_start() {
   cp -a "$TB_TEMPLATE/prefix" "$TB_PREFIX"
   mv "$TB_PREFIX/dosdevices/z:" "$TB_PREFIX/dosdevices/${TB_ROOT_DRIVE,,}:"
   tb_wine_relink_home
+  local config
+  for config in "${TB_SIM_CONFIGS[@]}"; do tb_sim_link_shares "$config"; done
   mapfile -t TB_WINE_ENV < <(tb_wine_env_for "$TB_PREFIX" "$TB_HOME")
   # Our programs refuse to run under Wine unless they find themselves in the namespace named here.
   TB_WINE_ENV+=("QM_TESTBED_NETNS=${TB_WS_NETNS_ID//[^0-9]/}")
