@@ -284,7 +284,8 @@ bool CQuickmapDlg::OnNotify(NMHDR* header, LRESULT&) {
         HTREEITEM item = m_shareTree.HitTest(point, &flags);
         if (item && (flags & TVHT_ONITEMSTATEICON))
             PostMessage(UM_TREE_CHECK_CLICKED, 0, reinterpret_cast<LPARAM>(item));
-    } else if (header->idFrom == IDC_SHARE_TREE && (header->code == TVN_SELCHANGEDA || header->code == TVN_SELCHANGEDW)) {
+    } else if (header->idFrom == IDC_SHARE_TREE &&
+               (header->code == TVN_SELCHANGEDA || header->code == TVN_SELCHANGEDW)) {
         OnShareSelectionChanged(reinterpret_cast<const NMTREEVIEWA*>(header)->itemNew.hItem);
     }
     return false;

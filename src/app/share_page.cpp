@@ -54,9 +54,9 @@ void CQuickmapDlg::OnShareSelectionChanged(HTREEITEM item) {
 
 void CQuickmapDlg::StartDriveLetterChange(bool map) {
     if (m_pWorkerThread) return;
-    std::optional<TickedFolder> selected;
+    std::optional<FolderChoice> selected;
     const HTREEITEM item = m_shareTree.GetSelectedItem();
-    if (const auto data = m_shareTree.GetItemData(item)) selected = TickedFolder{*data, m_shareTree.GetItemText(item)};
+    if (const auto data = m_shareTree.GetItemData(item)) selected = FolderChoice{*data, m_shareTree.GetItemText(item)};
     auto* job = new DriveLetterJob{m_link, m_nPageGeneration, map, selected, m_strCurrentLetter, m_hWnd, ShareQuery()};
     if (!StartWorker(&DriveLetterThreadProc, job, true)) delete job;
 }

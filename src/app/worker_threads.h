@@ -22,7 +22,7 @@ struct ShareLoadJob {
 struct MappingJob {
     std::shared_ptr<CWizardLink> link;
     unsigned generation;
-    std::vector<TickedFolder> ticked;
+    std::vector<FolderChoice> ticked;
 };
 
 // Map Network Drive... or Remove Drive Letter for the selected folder; the server item is listed again.
@@ -30,7 +30,7 @@ struct DriveLetterJob {
     std::shared_ptr<CWizardLink> link;
     unsigned generation;
     bool map;
-    std::optional<TickedFolder> selected;
+    std::optional<FolderChoice> selected;
     std::string currentLetter;
     HWND owner;
     ShareServerQuery query;

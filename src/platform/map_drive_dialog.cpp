@@ -4,11 +4,13 @@
 #include "platform/wnet_table.h"
 #include "res/resource_shares.h"
 #include <string>
+#include <utility>
 
 namespace {
 class CMapDriveDialog : public CDialog {
 public:
-    explicit CMapDriveDialog(std::string remoteName) : CDialog(IDD_MAP_NETWORK_DRIVE), m_remoteName(std::move(remoteName)) {}
+    explicit CMapDriveDialog(std::string remoteName)
+        : CDialog(IDD_MAP_NETWORK_DRIVE), m_remoteName(std::move(remoteName)) {}
     char m_letter = 0;
 
 protected:

@@ -107,7 +107,8 @@ DWORD WINAPI AddConnection2(LPNETRESOURCEA resource, LPCSTR password, LPCSTR, DW
     if (!SplitUncName(resource->lpRemoteName, name) || name.share.empty()) return ERROR_BAD_NET_NAME;
     if (!ServerExported(name.server)) return ERROR_BAD_NETPATH;
     if (!ShareExported(name.server, name.share)) return ERROR_BAD_NET_NAME;
-    if ((::GetLogicalDrives() & (1u << (letter - 'A'))) || IsRemembered(letter)) return ERROR_ALREADY_ASSIGNED;
+    if (::GetLogicalDrives() & (1u << (letter - 'A'))) return ERROR_ALREADY_ASSIGNED;
+    if (IsRemembered(letter)) return ERROR_DEVICE_ALREADY_REMEMBERED;
     const auto wanted = SharePassword(name.server, name.share);
     if (wanted && (!password || *wanted != password)) return ERROR_INVALID_PASSWORD;
     const std::string remote = "\\\\" + name.server + "\\" + name.share;

@@ -13,7 +13,7 @@ struct ConnectionAttempt {
 };
 
 // An already connected folder keeps its letter; any other gets the highest free one.
-ConnectionAttempt Connect(TickedFolder& folder, const std::string& password) {
+ConnectionAttempt Connect(FolderChoice& folder, const std::string& password) {
     const char existing = DriveLetterOfText(folder.text);
     if (existing) return {std::string(1, existing), NO_ERROR};
     ConnectionAttempt attempt;
@@ -26,7 +26,7 @@ ConnectionAttempt Connect(TickedFolder& folder, const std::string& password) {
     return attempt;
 }
 
-std::string LinkName(const TickedFolder& folder, const std::string& letter) {
+std::string LinkName(const FolderChoice& folder, const std::string& letter) {
     return ShortcutName(LoadResString(IDS_SHORTCUT_NAME), FolderNameOf(folder.data.remoteName),
                         folder.data.comment, letter);
 }
@@ -36,12 +36,12 @@ bool AskForShortcuts(WizardHost& host) {
 }
 }  // namespace
 
-MappingOutcome MapCheckedShares(const std::vector<TickedFolder>& ticked, WizardHost& host) {
+MappingOutcome MapCheckedShares(const std::vector<FolderChoice>& ticked, WizardHost& host) {
     MappingOutcome outcome;
     if (ticked.empty()) return outcome;
     outcome.createShortcuts = AskForShortcuts(host);
     host.SetProgressAnimation(true);
-    for (TickedFolder folder : ticked) {
+    for (FolderChoice folder : ticked) {
         std::string password;
         bool passwordTried = false;
         for (;;) {
@@ -76,7 +76,7 @@ MappingOutcome MapCheckedShares(const std::vector<TickedFolder>& ticked, WizardH
     return outcome;
 }
 
-DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<TickedFolder>& selected,
+DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<FolderChoice>& selected,
                                          const std::string& currentLetter, HWND owner, WizardHost& host) {
     DriveLetterChange change;
     change.currentLetter = currentLetter;
@@ -84,7 +84,7 @@ DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<TickedFol
         host.ReportFailure(IDS_SELECT_SHARE_FIRST);
         return change;
     }
-    TickedFolder folder = *selected;
+    FolderChoice folder = *selected;
     if (const char letter = DriveLetterOfText(folder.text)) change.currentLetter = std::string(1, letter);
     if (map) {
         CONNECTDLGSTRUCTA dialog = {};

@@ -18,7 +18,7 @@ struct MappingOutcome {
 // Asks once whether shortcuts are wanted, then connects each folder not connected yet to the highest free
 // letter (remembered for later logons) and makes its shortcut when wanted. A folder that wants a password
 // prompts once. Nothing is asked or connected when `ticked` is empty (the server item is not checked).
-MappingOutcome MapCheckedShares(const std::vector<TickedFolder>& ticked, WizardHost& host);
+MappingOutcome MapCheckedShares(const std::vector<FolderChoice>& ticked, WizardHost& host);
 
 struct DriveLetterChange {
     bool changed = false;  // the server item is to be filled again
@@ -28,5 +28,5 @@ struct DriveLetterChange {
 };
 
 // Map (the Map Network Drive dialog, owned by `owner`) or remove the drive letter of `selected`.
-DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<TickedFolder>& selected,
+DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<FolderChoice>& selected,
                                          const std::string& currentLetter, HWND owner, WizardHost& host);

@@ -108,13 +108,6 @@ HTREEITEM CShareTreeCtrl::InsertData(HTREEITEM parent, std::unique_ptr<ShareItem
     return item;
 }
 
-bool CShareTreeCtrl::GetItemResource(HTREEITEM item, NETRESOURCEA& resource) const {
-    ShareItemData* data = DataOf(*this, item);
-    if (!data) return false;
-    resource = data->Resource();
-    return true;
-}
-
 std::optional<ShareItemData> CShareTreeCtrl::GetItemData(HTREEITEM item) const {
     const ShareItemData* data = DataOf(*this, item);
     if (!data) return std::nullopt;
@@ -139,8 +132,8 @@ void CShareTreeCtrl::ApplyCheckClick(HTREEITEM item) const {
     for (size_t i = 0; i < folders.size(); ++i) SetCheck(folders[i], checks.folders[i]);
 }
 
-std::vector<TickedFolder> CShareTreeCtrl::TickedFolders() const {
-    std::vector<TickedFolder> ticked;
+std::vector<FolderChoice> CShareTreeCtrl::TickedFolders() const {
+    std::vector<FolderChoice> ticked;
     const HTREEITEM server = GetRootItem();
     if (!server || !GetCheck(server)) return ticked;
     for (HTREEITEM child = GetChildItem(server); child; child = GetNextSiblingItem(child)) {

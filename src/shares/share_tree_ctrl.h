@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 
-// A ticked folder as a value a worker can take.
-struct TickedFolder {
+// A folder the user chose (ticked, or selected for its drive letter) as a value a worker can take.
+struct FolderChoice {
     ShareItemData data;
     std::string text;
 };
@@ -27,14 +27,14 @@ public:
     // The last fill could not enumerate the server's folders.
     bool NoShareResources() const { return m_bNoShareResources; }
 
-    bool GetItemResource(HTREEITEM item, NETRESOURCEA& resource) const;
+    // The item's resource as a value (workers take it); none for an item without one.
     std::optional<ShareItemData> GetItemData(HTREEITEM item) const;
     HTREEITEM InsertResourceItem(HTREEITEM parent, const NETRESOURCEA& resource);
 
     // The host's rules for a click on the box of `item` (already toggled).
     void ApplyCheckClick(HTREEITEM item) const;
     // The checked folders under a checked server item; empty when the server item is not checked.
-    std::vector<TickedFolder> TickedFolders() const;
+    std::vector<FolderChoice> TickedFolders() const;
 
     // Menus offer adding and deleting shared folders only in English.
     void SetManagementOffered(bool offered) { m_bManagementOffered = offered; }

@@ -38,7 +38,8 @@ HWND FindWindowWithControl(const char* caption, int controlId) {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: uidriver click <caption> <id> | post|postto <caption> <id> <msg> <wParam> <lParam>\n");
+        std::fprintf(stderr,
+                     "usage: uidriver click <caption> <id> | post|postto <caption> <id> <msg> <wParam> <lParam>\n");
         return 2;
     }
     HWND window = FindWindowWithControl(argv[2], std::atoi(argv[3]));

@@ -223,7 +223,7 @@ TEST_F(ShareTree, TickedFoldersGetLettersFromZDownAndShortcutsThatRemovalTakesAw
     const HTREEITEM filesItem = Folder("Shared Files (Z:)");
     ASSERT_NE(filesItem, nullptr);
     const auto data = Tree().GetItemData(filesItem);
-    const DriveLetterChange change = MapOrRemoveDriveLetter(false, TickedFolder{*data, "Shared Files (Z:)"}, "",
+    const DriveLetterChange change = MapOrRemoveDriveLetter(false, FolderChoice{*data, "Shared Files (Z:)"}, "",
                                                             m_window->m_hWnd, m_host);
     EXPECT_TRUE(change.changed);
     EXPECT_EQ(change.currentLetter, "");
@@ -276,7 +276,7 @@ TEST_F(ShareTree, MapNetworkDriveDialogConnectsTheLetterChosenThere) {
         ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
     const DriveLetterChange change = MapOrRemoveDriveLetter(
-        true, TickedFolder{*Tree().GetItemData(media), "Shared Media"}, "", m_window->m_hWnd, m_host);
+        true, FolderChoice{*Tree().GetItemData(media), "Shared Media"}, "", m_window->m_hWnd, m_host);
     ASSERT_TRUE(driver.Finish());
     EXPECT_EQ(shownPath, "\\\\QX-Harborbox\\Shared Media");
     EXPECT_TRUE(readOnly);
@@ -325,7 +325,8 @@ TEST_F(ShareTree, MenusAndDoubleClickBecomeMessagesForTheWindow) {
     };
     const HTREEITEM server = Tree().GetRootItem();
     const HTREEITEM media = Folder("Shared Media");
-    EXPECT_EQ(rightClick(media), (std::vector<std::string>{"Open", "", "Map Network Drive...", "", "Delete Shared Folder"}));
+    EXPECT_EQ(rightClick(media),
+              (std::vector<std::string>{"Open", "", "Map Network Drive...", "", "Delete Shared Folder"}));
     EXPECT_EQ(Tree().GetSelectedItem(), media);
     EXPECT_EQ(rightClick(server), (std::vector<std::string>{"Manage", "", "Open", "", "Add a Shared Folder"}));
     // In another language the appliance's own pages are not offered.
