@@ -200,6 +200,9 @@ void CQuickmapDlg::StartShareLoading() {
     if (m_registry.selectedDevice < 0 && !m_registry.devices.empty()) m_registry.selectedDevice = 0;
     const DeviceEntry* entry = m_registry.SelectedEntry();
     auto* job = new ShareLoadJob{m_link, m_nPageGeneration, ShareQuery(), entry && entry->name[0]};
+    // "Connecting..." until the worker's listing fills the tree.
+    m_shareTree.DeleteAllItems();
+    if (job->hasAppliance) m_shareTree.ShowPlaceholder(TVI_ROOT);
     if (!StartWorker(&ShareThreadProc, job, true)) delete job;
 }
 
@@ -326,6 +329,7 @@ void CQuickmapDlg::AdvanceProgress() {
         // Abandon the worker: the buttons work again, and its late results belong to an old generation.
         ++m_nPageGeneration;
         m_pWorkerThread = nullptr;
+        m_shareTree.RemovePlaceholder();
         ReportFailure(IDS_DEVICE_INFO_FAILED);
     }
 }

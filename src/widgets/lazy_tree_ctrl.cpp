@@ -14,6 +14,19 @@ void CLazyTreeCtrl::DeleteChildItems(HTREEITEM item) {
         SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(child));
 }
 
+void CLazyTreeCtrl::ShowPlaceholder(HTREEITEM item) {
+    DeleteChildItems(item);
+    OnItemExpanding(item);
+    SetRedraw(true);
+    SendMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(m_placeholderItem));
+    ::UpdateWindow(m_hWnd);
+}
+
+void CLazyTreeCtrl::RemovePlaceholder() {
+    if (m_placeholderItem) SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(m_placeholderItem));
+    m_pendingItem = nullptr;
+}
+
 void CLazyTreeCtrl::RefreshItem(HTREEITEM item) {
     if (item != TVI_ROOT) {
         TVITEMA tvi = {};
@@ -102,9 +115,19 @@ void CLazyTreeCtrl::PaintPlaceholderIcon() {
 }
 
 LRESULT CLazyTreeCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_PAINT) {
+        // A placeholder that waits for a worker keeps its icon through every repaint.
+        const LRESULT result = CTreeCtrl::WindowProc(msg, wParam, lParam);
+        if (m_placeholderItem) PaintPlaceholderIcon();
+        return result;
+    }
     if (msg != kReflectedMessageBase + WM_NOTIFY) return CTreeCtrl::WindowProc(msg, wParam, lParam);
     auto* header = reinterpret_cast<NMHDR*>(lParam);
     switch (header->code) {
+    case TVN_DELETEITEMA:
+    case TVN_DELETEITEMW:
+        if (reinterpret_cast<NMTREEVIEWA*>(lParam)->itemOld.hItem == m_placeholderItem) m_placeholderItem = nullptr;
+        return OnReflectedNotify(header);
     case TVN_ITEMEXPANDINGA:
     case TVN_ITEMEXPANDINGW:
     case TVN_ITEMEXPANDEDA:

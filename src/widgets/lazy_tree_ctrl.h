@@ -13,6 +13,11 @@ public:
     void RefreshItem(HTREEITEM item);
     // Deletes every child of the item, first child first.
     void DeleteChildItems(HTREEITEM item);
+    // Shows the placeholder, with its icon, as the only child of the item while its children are gathered
+    // elsewhere (on a worker); the next fill of the item replaces it.
+    void ShowPlaceholder(HTREEITEM item);
+    // Takes away a placeholder whose fill will not come.
+    void RemovePlaceholder();
 
 protected:
     // Asked when an item that already has children is expanded; true: delete them and fill again.

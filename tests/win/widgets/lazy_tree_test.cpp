@@ -3,6 +3,7 @@
 #include "widgets/tree_test_window.h"
 #include "window_driver.h"
 #include <gtest/gtest.h>
+#include <cstring>
 #include <map>
 
 namespace {
@@ -88,4 +89,33 @@ TEST_F(LazyTree, AnItemThatGetsNoChildrenStaysFolded) {
     tvi.hItem = other;
     m_tree.SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
     EXPECT_EQ(tvi.cChildren, 0);
+}
+
+TEST_F(LazyTree, PlaceholderWithItsIconWaitsForAFillFromElsewhere) {
+    // The icon is painted only for a tree with pictures of its own.
+    const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 1, 0);
+    m_tree.SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+    m_tree.ShowPlaceholder(TVI_ROOT);
+    EXPECT_EQ(m_tree.Children(TVI_ROOT), std::vector<std::string>{"Connecting..."});
+    ::InvalidateRect(m_tree.m_hWnd, nullptr, TRUE);
+    ::UpdateWindow(m_tree.m_hWnd);  // a repaint keeps the icon
+    RECT text = {};
+    const HTREEITEM placeholder = m_tree.GetChildItem(TVI_ROOT);
+    std::memcpy(&text, &placeholder, sizeof placeholder);
+    ASSERT_TRUE(m_tree.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text)));
+    const HDC dc = ::GetDC(m_tree.m_hWnd);
+    const COLORREF background = ::GetPixel(dc, text.right + 5, text.top + 2);
+    int painted = 0;
+    for (int x = text.left - 19; x < text.left - 3; ++x)
+        for (int y = text.top; y < text.bottom; ++y) painted += ::GetPixel(dc, x, y) != background;
+    ::ReleaseDC(m_tree.m_hWnd, dc);
+    EXPECT_GT(painted, 20);
+
+    m_tree.RefreshItem(TVI_ROOT);
+    EXPECT_EQ(m_tree.Children(TVI_ROOT), std::vector<std::string>{"top 1"});
+    m_tree.ShowPlaceholder(m_tree.GetRootItem());
+    m_tree.RemovePlaceholder();  // the fill will not come
+    EXPECT_TRUE(m_tree.Children(m_tree.GetRootItem()).empty());
+    m_tree.SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
+    ImageList_Destroy(images);
 }
