@@ -53,6 +53,8 @@ std::string UniversalName(char letter) {
     return std::string();
 }
 
+DWORD WINAPI EveryLetterTaken() { return 0x3FFFFFF; }
+
 int g_openEnumCalls = 0;
 decltype(&::WNetOpenEnumA) g_realOpenEnum = nullptr;
 DWORD WINAPI CountingOpenEnum(DWORD scope, DWORD type, DWORD usage, LPNETRESOURCEA container, LPHANDLE handle) {
@@ -348,4 +350,18 @@ TEST_F(ShareTree, MenusAndDoubleClickBecomeMessagesForTheWindow) {
     testbed::PumpFor(50);
     EXPECT_EQ(m_window->m_posted, (std::vector<UINT>{UM_MAP_DRIVE, UM_MANAGE_DEVICE, UM_OPEN_SHARE}));
     EXPECT_TRUE(Tree().SendMessage(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(server), TVIS_EXPANDED) & TVIS_EXPANDED);
+}
+
+TEST_F(ShareTree, WithNoLetterFreeTheConnectionFailsInTheUsualWordsAndLeavesNothing) {
+    ShowAppliance();
+    WNetTable full = WNet();
+    full.GetLogicalDrives = &EveryLetterTaken;
+    const WNetTable previous = SetWNetTable(full);
+    EXPECT_EQ(FindFreeDriveLetter(), "");
+    const MappingOutcome outcome = MapCheckedShares(Tree().TickedFolders(), m_host);
+    SetWNetTable(previous);
+    EXPECT_TRUE(outcome.mapFailed);
+    EXPECT_TRUE(m_boxes->Saw("Could not map the network shared folder \\\\QX-Harborbox\\Shared Files (:)."));
+    EXPECT_FALSE(FileExists(DesktopFile("Shared Files on QX-Harborbox (Harborbox) ().lnk")));
+    EXPECT_TRUE(RememberedConnections().empty());
 }
