@@ -3,8 +3,9 @@
 // what the window applies afterwards.
 #pragma once
 #include "common/wizard_host.h"
+#include "shares/folder_choice.h"
 #include "shares/share_names.h"
-#include "shares/share_tree_ctrl.h"
+#include <windows.h>
 #include <optional>
 #include <string>
 #include <vector>

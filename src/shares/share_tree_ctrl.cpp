@@ -1,6 +1,5 @@
 #include "shares/share_tree_ctrl.h"
 #include "framework/app.h"
-#include "framework/message_reflection.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
 #include "shares/check_rules.h"

@@ -2,16 +2,11 @@
 // filled from a listing that a worker gathered (see share_listing.h), never from the network itself.
 #pragma once
 #include "framework/handles.h"
+#include "shares/folder_choice.h"
 #include "shares/share_listing.h"
 #include "widgets/lazy_tree_ctrl.h"
 #include <memory>
 #include <optional>
-
-// A folder the user chose (ticked, or selected for its drive letter) as a value a worker can take.
-struct FolderChoice {
-    ShareItemData data;
-    std::string text;
-};
 
 class CShareTreeCtrl : public CLazyTreeCtrl {
 public:

@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "shares/drive_mapping.h"
 #include "shares/mapped_drives.h"
+#include "shares/share_tree_ctrl.h"
 #include "shares/share_tree_messages.h"
 #include "test_bed.h"
 #include "test_wizard_host.h"
