@@ -27,6 +27,9 @@ TB_APP_IF=qmv-app
 TB_WS_IF2=qmv-ws2
 TB_APP_IF2=qmv-app2
 TB_WINE_TIMEOUT=${TB_WINE_TIMEOUT:-600}
+# Wine's drive onto the Linux root; moved off Z: so network drive letters are given from Z down as on
+# Windows.
+TB_ROOT_DRIVE=E
 
 tb_die() {
   echo "testbed: $*" >&2
@@ -55,6 +58,9 @@ tb_init() {
   TB_PIDS=()
   TB_SIM_PIDS=()
   TB_SIM_COUNT=0
+  TB_UNC_LINKS=()
+  TB_SIM_CONFIGS=()
+  TB_SHARE_BASE=
   TB_WINESERVER_PID=
   TB_XVFB_PID=
   TB_DISPLAY=
@@ -249,7 +255,9 @@ tb_sim() {
   local addresses
   mapfile -t addresses < <(tb_sim_config_addresses "$config")
   tb_appliance_addresses "${addresses[@]}"
-  args=(--config "$config")
+  TB_SHARE_BASE=$TB_DIR/shares
+  mkdir -p "$TB_SHARE_BASE"
+  args=(--config "$config" --share-base "$TB_SHARE_BASE")
   [[ -z $log ]] || args+=(--log "$log")
   TB_SIM_COUNT=$((TB_SIM_COUNT + 1))
   out=$TB_LOGS/sim-$TB_SIM_COUNT-$(basename "$config" .conf).out
@@ -260,6 +268,42 @@ tb_sim() {
   tb_wait_until 10 tb_sim_ready "$out" "$pid" ||
     tb_die "simulator did not get ready ($config): $(tail -n 5 "$out")"
   kill -0 "$pid" 2>/dev/null || tb_die "simulator exited ($config): $(tail -n 5 "$out")"
+  TB_SIM_CONFIGS+=("$config")
+  tb_sim_link_shares "$config"
+}
+
+# Prints "address<TAB>name<TAB>share_root" for each [appliance] of a config that exports shares.
+tb_sim_config_exports() {
+  awk '
+    function flush() { if (root != "") printf "%s\t%s\t%s\n", address, name, root; address = ""; name = "QX-Harborbox"; root = "" }
+    { sub(/#.*/, ""); gsub(/^[ \t]+|[ \t\r]+$/, "") }
+    /^\[/ { flush(); section = $0; next }
+    section != "[appliance]" { next }
+    {
+      key = $0; sub(/[ \t]*=.*/, "", key)
+      val = $0; sub(/^[^=]*=[ \t]*/, "", val)
+    }
+    key == "address" { address = val }
+    key == "name" { name = val }
+    key == "share_root" { root = val }
+    END { flush() }
+  ' "$1"
+}
+
+# The appliances' share folders become servers of Wine's UNC namespace, under each appliance's name
+# and address: \\QX-Harborbox\Shared Media is <share_root>/Shared Media.
+tb_sim_link_shares() {
+  local address name root link
+  [[ -n ${TB_PREFIX:-} ]] || return 0
+  mkdir -p "$TB_PREFIX/dosdevices/unc"
+  while IFS=$'\t' read -r address name root; do
+    [[ $root == /* ]] || root=$TB_SHARE_BASE/$root
+    for link in "$name" "$address"; do
+      [[ -n $link && $link != */* ]] || continue
+      ln -sfn "$root" "$TB_PREFIX/dosdevices/unc/$link"
+      TB_UNC_LINKS+=("$TB_PREFIX/dosdevices/unc/$link")
+    done
+  done < <(tb_sim_config_exports "$1")
 }
 
 tb_sim_ready() {
@@ -275,15 +319,22 @@ tb_sim_stop_all() {
     wait "$pid" 2>/dev/null || true
   done
   TB_SIM_PIDS=()
+  local link
+  for link in "${TB_UNC_LINKS[@]}"; do
+    rm -f "$link"
+  done
+  TB_UNC_LINKS=()
+  TB_SIM_CONFIGS=()
+  [[ -z ${TB_SHARE_BASE:-} ]] || rm -rf "${TB_SHARE_BASE:?}"
 }
 
 # --- Wine --------------------------------------------------------------------
 
-# tb_winpath UNIX-PATH: the same file as Wine's Z: drive sees it.
+# tb_winpath UNIX-PATH: the same file as Wine's root drive sees it.
 tb_winpath() {
   local path
   path=$(realpath -m "$1")
-  printf 'Z:%s\n' "${path//\//\\}"
+  printf '%s:%s\n' "$TB_ROOT_DRIVE" "${path//\//\\}"
 }
 
 tb_wine_env_for() {
@@ -337,7 +388,10 @@ tb_wine_start() {
   TB_HOME=$TB_DIR/home
   mkdir -p "$TB_HOME/Desktop"
   cp -a "$TB_TEMPLATE/prefix" "$TB_PREFIX"
+  mv "$TB_PREFIX/dosdevices/z:" "$TB_PREFIX/dosdevices/${TB_ROOT_DRIVE,,}:"
   tb_wine_relink_home
+  local config
+  for config in "${TB_SIM_CONFIGS[@]}"; do tb_sim_link_shares "$config"; done
   mapfile -t TB_WINE_ENV < <(tb_wine_env_for "$TB_PREFIX" "$TB_HOME")
   # Our programs refuse to run under Wine unless they find themselves in the namespace named here.
   TB_WINE_ENV+=("QM_TESTBED_NETNS=${TB_WS_NETNS_ID//[^0-9]/}")

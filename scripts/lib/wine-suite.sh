@@ -12,7 +12,7 @@
 # The test runner learns the test bed from its environment:
 #   QM_APPLIANCE_IP  first appliance address
 #   QM_WS_IP         workstation address
-#   QM_SIM_LOG       the simulator's datagram log, as a Z:\ path (unset without a sim)
+#   QM_SIM_LOG       the simulator's datagram log, as a path on the root drive (unset without a sim)
 
 WINE_SUITE_CONF=${WINE_SUITE_CONF:-$TB_REPO/tests/win/scenarios.conf}
 WINE_SUITE_EXE=${WINE_SUITE_EXE:-$TB_REPO/build/windows/tests/win/quickmap_win_tests.exe}

@@ -45,10 +45,9 @@ void CQuickmapDlg::OpenSelectedShare() {
         ShowMessage(LoadResString(IDS_SELECT_SHARE_FIRST), MB_OK | MB_ICONINFORMATION);
         return;
     }
-    const HTREEITEM root = m_shareTree.GetRootItem();
-    std::string remote = "\\\\" + m_shareTree.GetItemText(root);
-    if (item != root) remote += "\\" + m_shareTree.GetItemText(item);
-    OpenByShell(remote, std::string());
+    // The server item opens as \\server, a folder as \\server\folder: the names the network gave them.
+    const auto data = m_shareTree.GetItemData(item);
+    if (data) OpenByShell(data->remoteName, std::string());
 }
 
 void CQuickmapDlg::OpenWebManager() {

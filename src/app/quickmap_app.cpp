@@ -1,4 +1,5 @@
 #include "app/quickmap_app.h"
+#include "platform/remembered_connections.h"
 #include "app/app_globals.h"
 #include "app/command_line.h"
 #include "app/language.h"
@@ -101,6 +102,9 @@ BOOL CQuickmapApp::InitInstance() {
         ::WSACleanup();
         return FALSE;
     }
+
+    // Where Windows does not connect remembered drive letters at logon (Wine), they come back now.
+    RestoreRememberedConnections();
 
     if (!m_wndOwner.m_hWnd &&
         !m_wndOwner.CreateEx(0, kOwnerCaption, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,

@@ -3,6 +3,7 @@
 #include "app/quickmap_app.h"
 #include "app/wizard_link.h"
 #include "app/worker_threads.h"
+#include "common/text_compare.h"
 #include "discovery/device_list_rows.h"
 #include "framework/app.h"
 #include "framework/cursor.h"
@@ -48,7 +49,8 @@ CQuickmapDlg::~CQuickmapDlg() {
 BOOL CQuickmapDlg::OnInitDialog() {
     m_link = std::make_shared<CWizardLink>(*this);
     m_deviceList.SubclassDlgItem(IDC_DEVICE_LIST, *this);
-    m_shareTree.Attach(GetDlgItem(IDC_SHARE_TREE));
+    m_shareTree.SubclassDlgItem(IDC_SHARE_TREE, *this);
+    m_shareTree.SetManagementOffered(CompareNoCase(g_strLanguage.c_str(), "English") == 0);
     m_statusLine.Attach(GetDlgItem(IDC_STATUS_LINE));
     m_progressBar.Attach(GetDlgItem(IDC_PROGRESS));
 
@@ -194,12 +196,13 @@ int CQuickmapDlg::StartWebOperation(int type) {
 }
 
 void CQuickmapDlg::StartShareLoading() {
-    auto* job = new ShareLoadJob{m_link, m_nPageGeneration, {}, false};
+    SetProgressAnimation(true);
     if (m_registry.selectedDevice < 0 && !m_registry.devices.empty()) m_registry.selectedDevice = 0;
-    if (const DeviceEntry* entry = m_registry.SelectedEntry()) {
-        job->appliance = *entry;
-        job->hasAppliance = true;
-    }
+    const DeviceEntry* entry = m_registry.SelectedEntry();
+    auto* job = new ShareLoadJob{m_link, m_nPageGeneration, ShareQuery(), entry && entry->name[0]};
+    // "Connecting..." until the worker's listing fills the tree.
+    m_shareTree.DeleteAllItems();
+    if (job->hasAppliance) m_shareTree.ShowPlaceholder(TVI_ROOT);
     if (!StartWorker(&ShareThreadProc, job, true)) delete job;
 }
 
@@ -284,6 +287,9 @@ bool CQuickmapDlg::OnNotify(NMHDR* header, LRESULT&) {
         HTREEITEM item = m_shareTree.HitTest(point, &flags);
         if (item && (flags & TVHT_ONITEMSTATEICON))
             PostMessage(UM_TREE_CHECK_CLICKED, 0, reinterpret_cast<LPARAM>(item));
+    } else if (header->idFrom == IDC_SHARE_TREE &&
+               (header->code == TVN_SELCHANGEDA || header->code == TVN_SELCHANGEDW)) {
+        OnShareSelectionChanged(reinterpret_cast<const NMTREEVIEWA*>(header)->itemNew.hItem);
     }
     return false;
 }
@@ -323,6 +329,7 @@ void CQuickmapDlg::AdvanceProgress() {
         // Abandon the worker: the buttons work again, and its late results belong to an old generation.
         ++m_nPageGeneration;
         m_pWorkerThread = nullptr;
+        m_shareTree.RemovePlaceholder();
         ReportFailure(IDS_DEVICE_INFO_FAILED);
     }
 }
@@ -357,7 +364,8 @@ bool CQuickmapDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_TRAY_CALLBACK: OnTrayCallback(static_cast<UINT>(lParam)); return true;
     case WM_HOTKEY: OnHotKey(static_cast<int>(wParam)); return true;
     case UM_NO_SHARES: OnNoShares(); return true;
-    case UM_TREE_CHECK_CLICKED: OnTreeCheckClicked(reinterpret_cast<HTREEITEM>(lParam)); return true;
+    case UM_TREE_CHECK_CLICKED: m_shareTree.ApplyCheckClick(reinterpret_cast<HTREEITEM>(lParam)); return true;
+    case UM_MAP_DRIVE: StartDriveLetterChange(wParam != 0); return true;
     case UM_OPEN_SHARE: OpenSelectedShare(); return true;
     case UM_MANAGE_DEVICE: OnManageDevice(); return true;
     case UM_ADD_SHARE: StartWebOperation(1); return true;

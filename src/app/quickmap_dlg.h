@@ -8,7 +8,10 @@
 #include "framework/dialog.h"
 #include "framework/handles.h"
 #include "framework/thread.h"
-#include "framework/tree_ctrl.h"
+#include "shares/drive_mapping.h"
+#include "shares/share_listing.h"
+#include "shares/share_tree_ctrl.h"
+#include "shares/share_tree_messages.h"
 #include "widgets/device_list_ctrl.h"
 #include "widgets/icon_button.h"
 #include <functional>
@@ -26,11 +29,7 @@ enum class ScanPurpose { DeviceList, TrayMenu };
 // Messages the window sends or posts to itself.
 constexpr UINT UM_NO_SHARES = WM_USER + 100;
 constexpr UINT UM_TREE_CHECK_CLICKED = WM_USER + 101;
-constexpr UINT UM_OPEN_SHARE = WM_USER + 102;
-constexpr UINT UM_MAP_DRIVE = WM_USER + 103;
-constexpr UINT UM_MANAGE_DEVICE = WM_USER + 104;
-constexpr UINT UM_ADD_SHARE = WM_USER + 106;
-constexpr UINT UM_DELETE_SHARE = WM_USER + 107;
+// UM_OPEN_SHARE, UM_MAP_DRIVE, UM_MANAGE_DEVICE, UM_ADD_SHARE and UM_DELETE_SHARE come from the share tree.
 
 // Timers of the wizard window.
 constexpr UINT_PTR kTimerFirstScan = 888;
@@ -70,7 +69,10 @@ public:
     // then the buttons are free again.
     void ApplyWorkerResult(unsigned generation, const std::function<void()>& apply);
     void OnScanFinished(DeviceRegistry found, ScanPurpose purpose);
-    void LoadSharePage(const DeviceEntry* appliance);
+    // The share page from a loading worker's result: the network drive letters and the appliance's folders.
+    void LoadSharePage(std::vector<MappedDrive> drives, const ShareListing* listing);
+    void OnMappingFinished(const MappingOutcome& outcome);
+    void OnDriveLetterChanged(const DriveLetterChange& change, const ShareListing& listing);
     // An appliance's entry as a worker saw or changed it, matched by address.
     void UpdateDeviceEntry(const DeviceEntry& entry);
 
@@ -79,7 +81,7 @@ public:
     DeviceRegistry& Registry() { return m_registry; }
     AdminCredentials& Credentials() { return m_credentials; }
     CDeviceListCtrl& DeviceList() { return m_deviceList; }
-    CTreeCtrl& ShareTree() { return m_shareTree; }
+    CShareTreeCtrl& ShareTree() { return m_shareTree; }
     bool IsDevicePageCurrent() const { return m_deviceList.IsWindowEnabled(); }
     std::string GetBrowserPath();
     void OpenByShell(const std::string& file, const std::string& parameters);
@@ -87,6 +89,9 @@ public:
     int m_bAssignMode = 1;
     int m_bNoShareResources = 0;
     int m_bMapFailed = 0;
+    int m_bCreateShortcuts = 0;
+    std::vector<MappedDrive> m_mappedDrives;
+    std::string m_strCurrentLetter;
     CWinThread* m_pWorkerThread = nullptr;  // a token of the running worker, never dereferenced
     int m_nProgressTicks = 0;
     CHelpDlg* m_pHelpWnd = nullptr;
@@ -121,7 +126,9 @@ private:
     void ShowFinishLabels();
     void ShowAssignLabels();
     void OnNoShares();
-    void OnTreeCheckClicked(HTREEITEM item);
+    void OnShareSelectionChanged(HTREEITEM item);
+    void StartDriveLetterChange(bool map);
+    ShareServerQuery ShareQuery();
     void OnManageDevice();
     void StartManage(const std::string& url);
     void OnDeviceListNotify(const NMHDR* header);
@@ -146,7 +153,7 @@ private:
     std::string m_strBrowserPath;
 
     CDeviceListCtrl m_deviceList;
-    CTreeCtrl m_shareTree;
+    CShareTreeCtrl m_shareTree;
     CWnd m_statusLine;
     CWnd m_progressBar;
     CIconButton m_nextButton;

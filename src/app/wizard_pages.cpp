@@ -3,6 +3,7 @@
 #include "app/help_choice.h"
 #include "app/help_dlg.h"
 #include "app/quickmap_dlg.h"
+#include "app/worker_threads.h"
 #include "discovery/device_list_rows.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
@@ -75,9 +76,12 @@ void CQuickmapDlg::MapAndFinish() {
     m_progressBar.SendMessage(PBM_SETPOS, 0);
     if (!m_bAssignMode) return;
     ++m_nPageGeneration;
-    m_bAssignMode = 0;
-    SetTimer(kTimerLoadShares, 100);
-    RefreshHelp();
+    // The connections wait on the network: a worker makes them, the finished page follows its result.
+    auto* job = new MappingJob{m_link, m_nPageGeneration, m_shareTree.TickedFolders()};
+    if (!StartWorker(&MappingThreadProc, job, true)) {
+        delete job;
+        OnMappingFinished(MappingOutcome{});
+    }
 }
 
 void CQuickmapDlg::ShowFinishLabels() {
@@ -98,30 +102,6 @@ void CQuickmapDlg::OnNoShares() {
     ShowMessage(LoadResString(IDS_NO_NETWORK_RESOURCE), MB_OK | MB_ICONEXCLAMATION);
     SetStatusText(IDS_STATUS_NO_SHARES);
     ShowFinishLabels();
-}
-
-void CQuickmapDlg::LoadSharePage(const DeviceEntry* appliance) {
-    m_bNoShareResources = 0;
-    if (m_bAssignMode) {
-        m_shareTree.SetCheckBoxes(true);
-        SetStatusText(IDS_STATUS_SHARE_PAGE);
-    } else {
-        m_shareTree.SetCheckBoxes(false);
-        const std::string finished = LoadResString(IDS_STATUS_FINISH_PAGE);
-        SetStatusText(m_bMapFailed ? finished : LoadResString(IDS_CONGRATULATIONS) + " " + finished);
-    }
-    m_shareTree.DeleteAllItems();
-    if (appliance && appliance->name[0]) {
-        // The appliance is the root; its shared folders come from the Windows network.
-        const HTREEITEM root = m_shareTree.InsertItem(appliance->name, kImageAppliance);
-        m_shareTree.Expand(root, TVE_EXPAND);
-        if (m_bNoShareResources || m_shareTree.GetCount() <= 1) {
-            m_shareTree.SetItemImage(root, kImageNameConflict, kImageNameConflict);
-            PostMessage(UM_NO_SHARES);
-        }
-        m_shareTree.SelectItem(root);
-    }
-    SetProgressAnimation(false);
 }
 
 void CQuickmapDlg::ShowAboutBox() {
@@ -160,26 +140,6 @@ void CQuickmapDlg::ShowHelp() {
 
 void CQuickmapDlg::RefreshHelp() {
     if (m_pHelpWnd && m_pHelpWnd->IsWindowVisible()) ShowHelp();
-}
-
-void CQuickmapDlg::OnTreeCheckClicked(HTREEITEM item) {
-    if (!item) return;
-    const bool checked = m_shareTree.GetCheck(item);
-    const HTREEITEM root = m_shareTree.GetRootItem();
-    if (item == root && m_shareTree.GetChildItem(root)) {
-        for (HTREEITEM child = m_shareTree.GetChildItem(root); child; child = m_shareTree.GetNextSiblingItem(child))
-            m_shareTree.SetCheck(child, checked);
-        return;
-    }
-    const HTREEITEM parent = m_shareTree.GetParentItem(item);
-    if (!parent) return;
-    if (checked) {
-        m_shareTree.SetCheck(parent, true);
-        return;
-    }
-    for (HTREEITEM sibling = m_shareTree.GetChildItem(parent); sibling; sibling = m_shareTree.GetNextSiblingItem(sibling))
-        if (m_shareTree.GetCheck(sibling)) return;
-    m_shareTree.SetCheck(parent, false);
 }
 
 void CQuickmapDlg::OnDeviceListNotify(const NMHDR* header) {

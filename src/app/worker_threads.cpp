@@ -1,6 +1,7 @@
 #include "app/worker_threads.h"
 #include "app/wizard_link.h"
 #include "discovery/device_scan.h"
+#include "shares/mapped_drives.h"
 
 namespace {
 // Results travel in std::function, which must be copyable; the job itself moves into a shared pointer.
@@ -20,10 +21,37 @@ UINT ScanThreadProc(LPVOID argument) {
 
 UINT ShareThreadProc(LPVOID argument) {
     const auto job = TakeJob<ShareLoadJob>(argument);
-    job->link->Deliver([job](CQuickmapDlg& window) {
+    job->query.drives = ScanMappedDrives();
+    auto listing = std::make_shared<ShareListing>();
+    if (job->hasAppliance) *listing = EnumerateShares(job->query);
+    job->link->Deliver([job, listing](CQuickmapDlg& window) {
         window.ApplyWorkerResult(job->generation, [&] {
-            window.LoadSharePage(job->hasAppliance ? &job->appliance : nullptr);
+            window.LoadSharePage(job->query.drives, job->hasAppliance ? listing.get() : nullptr);
         });
+    });
+    return 0;
+}
+
+UINT MappingThreadProc(LPVOID argument) {
+    const auto job = TakeJob<MappingJob>(argument);
+    const auto outcome = std::make_shared<MappingOutcome>(MapCheckedShares(job->ticked, *job->link));
+    job->link->Deliver([job, outcome](CQuickmapDlg& window) {
+        window.ApplyWorkerResult(job->generation, [&] { window.OnMappingFinished(*outcome); });
+    });
+    return 0;
+}
+
+UINT DriveLetterThreadProc(LPVOID argument) {
+    const auto job = TakeJob<DriveLetterJob>(argument);
+    const auto change = std::make_shared<DriveLetterChange>(
+        MapOrRemoveDriveLetter(job->map, job->selected, job->currentLetter, job->owner, *job->link));
+    auto listing = std::make_shared<ShareListing>();
+    if (change->changed) {
+        job->query.drives = change->drives;
+        *listing = EnumerateShares(job->query);
+    }
+    job->link->Deliver([job, change, listing](CQuickmapDlg& window) {
+        window.ApplyWorkerResult(job->generation, [&] { window.OnDriveLetterChanged(*change, *listing); });
     });
     return 0;
 }

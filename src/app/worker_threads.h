@@ -14,8 +14,26 @@ struct ScanJob {
 struct ShareLoadJob {
     std::shared_ptr<CWizardLink> link;
     unsigned generation;
-    DeviceEntry appliance;
+    ShareServerQuery query;
     bool hasAppliance;
+};
+
+// Next on the share page: the ticked folders connected.
+struct MappingJob {
+    std::shared_ptr<CWizardLink> link;
+    unsigned generation;
+    std::vector<FolderChoice> ticked;
+};
+
+// Map Network Drive... or Remove Drive Letter for the selected folder; the server item is listed again.
+struct DriveLetterJob {
+    std::shared_ptr<CWizardLink> link;
+    unsigned generation;
+    bool map;
+    std::optional<FolderChoice> selected;
+    std::string currentLetter;
+    HWND owner;
+    ShareServerQuery query;
 };
 
 // The unique-name operation (web operation 3).
@@ -35,5 +53,7 @@ struct ManageJob {
 
 UINT ScanThreadProc(LPVOID job);
 UINT ShareThreadProc(LPVOID job);
+UINT MappingThreadProc(LPVOID job);
+UINT DriveLetterThreadProc(LPVOID job);
 UINT WebOperationThreadProc(LPVOID job);
 UINT ManageThreadProc(LPVOID job);

@@ -5,6 +5,8 @@ HWND NotifyingChild(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_COMMAND:
         return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY:
+        return lParam ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom : nullptr;
     case WM_DRAWITEM:
         // wParam 0 means a menu item, which has no window.
         return wParam && lParam ? reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
@@ -24,7 +26,7 @@ bool ReflectChildNotification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
     HWND child = NotifyingChild(msg, wParam, lParam);
     if (!child) return false;
     const LRESULT answer = ::SendMessageA(child, kReflectedMessageBase + msg, wParam, lParam);
-    if (msg == WM_COMMAND || answer == 0) return false;
+    if (msg == WM_COMMAND || msg == WM_NOTIFY || answer == 0) return false;
     result = answer;
     return true;
 }

@@ -8,8 +8,15 @@ namespace {
 // The inode of the network namespace our sockets live in. Wine opens files in its server, which holds the
 // sockets too, and reports a file's inode as its internal index.
 bool ReadOwnNetworkNamespace(unsigned long long& inode) {
-    fw::unique_handle file(::CreateFileA("Z:\\proc\\self\\ns\\net", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Through whichever drive Wine maps onto the Linux root (the test bed keeps Z: for network drives).
+    using DosFileName = WCHAR*(CDECL*)(LPCSTR);
+    const auto dosFileName = reinterpret_cast<DosFileName>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
+    WCHAR* path = dosFileName ? dosFileName("/proc/self/ns/net") : nullptr;
+    if (!path) return false;
+    fw::unique_handle file(::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ::HeapFree(::GetProcessHeap(), 0, path);
     if (file.get() == INVALID_HANDLE_VALUE) {
         file.release();
         return false;

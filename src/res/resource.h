@@ -2,6 +2,7 @@
 #pragma once
 #include "resource_aux.h"
 #include "resource_web.h"
+#include "resource_shares.h"
 #include "resource_widgets.h"
 
 // Dialog templates

@@ -162,7 +162,7 @@ Share parse_share(const std::string& value) {
 }
 
 // Keys that may be given more than once in a section; each adds one entry.
-const std::set<std::string> kRepeatableKeys = {"share", "usb_share"};
+const std::set<std::string> kRepeatableKeys = {"share", "usb_share", "share_password"};
 
 // `[appliance_range]` describes `count` appliances numbered from 1.
 struct RangeSection {
@@ -212,6 +212,13 @@ const std::unordered_map<std::string, ApplianceSetter>& shared_appliance_keys() 
         {"share", [](ApplianceConfig& a, const std::string& v) { a.web_state.shares.push_back(parse_share(v)); }},
         {"usb_share", [](ApplianceConfig& a, const std::string& v) {
              a.web_state.usb_shares.push_back(parse_share(v));
+         }},
+        // `name:password` for a share given before it.
+        {"share_password", [](ApplianceConfig& a, const std::string& v) {
+             const auto colon = v.find(':');
+             if (colon == std::string::npos || colon + 1 == v.size() ||
+                 !set_share_password(a.web_state, trim(v.substr(0, colon)), v.substr(colon + 1)))
+                 throw ValueError{"expected 'name:password' of a share given before, got '" + v + "'"};
          }},
     };
     return keys;

@@ -1,8 +1,9 @@
 // Simulated Harborbox appliances for tests and the demo:
-//   appliance-sim --config FILE [--log FILE]
+//   appliance-sim --config FILE [--log FILE] [--share-base DIR]
 // Prints "ready" once its sockets are bound and runs until SIGTERM or SIGINT.
 // The log gets one line per discovery datagram and, for every HTTP request,
-// its request line and each header, marked "http <request number>".
+// its request line and each header, marked "http <request number>". A relative share_root is taken
+// under the share base (the test bed gives each run its own).
 
 #include <signal.h>
 #include <sys/signalfd.h>
@@ -28,6 +29,7 @@ constexpr int kExitUsage = 2;
 struct Arguments {
     std::string config_path;
     std::optional<std::string> log_path;
+    std::string share_base;
 };
 
 std::optional<Arguments> parse_arguments(int argc, char** argv) {
@@ -37,6 +39,7 @@ std::optional<Arguments> parse_arguments(int argc, char** argv) {
         if (i + 1 >= argc) return std::nullopt;
         if (option == "--config") arguments.config_path = argv[++i];
         else if (option == "--log") arguments.log_path = argv[++i];
+        else if (option == "--share-base") arguments.share_base = argv[++i];
         else return std::nullopt;
     }
     if (arguments.config_path.empty()) return std::nullopt;
@@ -61,7 +64,7 @@ int stop_signal_fd() {
 int main(int argc, char** argv) {
     const auto arguments = parse_arguments(argc, argv);
     if (!arguments) {
-        std::cerr << "usage: appliance-sim --config FILE [--log FILE]" << std::endl;
+        std::cerr << "usage: appliance-sim --config FILE [--log FILE] [--share-base DIR]" << std::endl;
         return kExitUsage;
     }
     using namespace appliance_sim;
@@ -80,7 +83,10 @@ int main(int argc, char** argv) {
     }
     try {
         std::deque<Appliance> appliances;
-        for (const ApplianceConfig& appliance : config.appliances) {
+        for (ApplianceConfig& appliance : config.appliances) {
+            const std::string& root = appliance.web.share_root;
+            if (!root.empty() && root[0] != '/' && !arguments->share_base.empty())
+                appliance.web.share_root = arguments->share_base + "/" + root;
             appliances.emplace_back(appliance);
             create_share_folders(appliance.web_state, appliance.web.share_root);
         }

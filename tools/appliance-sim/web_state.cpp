@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <fstream>
 #include <system_error>
 
 namespace appliance_sim {
@@ -28,10 +29,21 @@ void make_folder(const std::string& share_root, const std::string& name) {
     fs::create_directories(fs::path(share_root) / name, ignored);
 }
 
+const char kPasswordFolder[] = ".passwords";
+const char kHiddenFolder[] = "config";
+
 void remove_folder(const std::string& share_root, const std::string& name) {
     if (share_root.empty()) return;
     std::error_code ignored;
     fs::remove_all(fs::path(share_root) / name, ignored);
+    fs::remove(fs::path(share_root) / kPasswordFolder / name, ignored);
+}
+
+void write_password(const std::string& share_root, const std::string& share, const std::string& password) {
+    if (share_root.empty()) return;
+    std::error_code ignored;
+    fs::create_directories(fs::path(share_root) / kPasswordFolder, ignored);
+    std::ofstream(fs::path(share_root) / kPasswordFolder / share, std::ios::binary) << password;
 }
 
 }  // namespace
@@ -57,6 +69,7 @@ bool delete_share(WebState& state, const std::string& share_root, const std::str
     if (found == state.shares.end()) return false;
     const std::string folder = found->name;
     state.shares.erase(found);
+    state.passwords.erase(folder);
     if (is_valid_share_name(folder)) remove_folder(share_root, folder);
     return true;
 }
@@ -68,15 +81,30 @@ bool safely_remove_disk(WebState& state, const std::string& share_root, const st
     if (first == state.usb_shares.end()) return false;
     for (auto share = first; share != state.usb_shares.end(); ++share)
         if (is_valid_share_name(share->name)) remove_folder(share_root, share->name);
+    for (auto share = first; share != state.usb_shares.end(); ++share) state.passwords.erase(share->name);
     state.usb_shares.erase(first, state.usb_shares.end());
     return true;
 }
 
 void create_share_folders(const WebState& state, const std::string& share_root) {
-    for (const Share& share : state.shares)
-        if (is_valid_share_name(share.name)) make_folder(share_root, share.name);
-    for (const Share& share : state.usb_shares)
-        if (is_valid_share_name(share.name)) make_folder(share_root, share.name);
+    make_folder(share_root, kHiddenFolder);
+    for (const auto* list : {&state.shares, &state.usb_shares})
+        for (const Share& share : *list) {
+            if (!is_valid_share_name(share.name)) continue;
+            make_folder(share_root, share.name);
+            const auto password = state.passwords.find(share.name);
+            if (password != state.passwords.end()) write_password(share_root, share.name, password->second);
+        }
+}
+
+bool set_share_password(WebState& state, const std::string& name, const std::string& password) {
+    for (auto* list : {&state.shares, &state.usb_shares})
+        for (const Share& share : *list)
+            if (same_name(share.name, name)) {
+                state.passwords[share.name] = password;
+                return true;
+            }
+    return false;
 }
 
 }  // namespace appliance_sim

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,7 @@ struct WebState {
     std::vector<Share> shares;
     std::vector<Share> usb_shares;
     std::string language;  // last language the language page set
+    std::map<std::string, std::string> passwords;  // of the private shares, by share name
 };
 
 // The change pages' effects. Each returns whether it changed anything; folders under share_root follow the
@@ -54,8 +56,13 @@ bool add_share(WebState& state, const std::string& share_root, const std::string
 bool delete_share(WebState& state, const std::string& share_root, const std::string& name, const std::string& volume);
 bool safely_remove_disk(WebState& state, const std::string& share_root, const std::string& disk);
 
-// Makes the folders of the shares a configuration starts with.
+// Makes the folders of the shares a configuration starts with, and the appliance's hidden "config" folder.
+// Beside the shares, ".passwords/<share>" holds the password of each private share: what a client learns
+// from the appliance's file sharing (tests link share_root into Wine's UNC namespace).
 void create_share_folders(const WebState& state, const std::string& share_root);
+
+// Gives the share of that name a password; false when there is no such share.
+bool set_share_password(WebState& state, const std::string& name, const std::string& password);
 
 // A name the appliance accepts for a share: not empty, no path separators or characters Windows forbids in
 // share names, not "." or "..".

@@ -1,6 +1,7 @@
 // Acts on a running program's windows for the demo's screenshots, from inside the same Wine desktop:
 //   uidriver click <caption> <control id>                 presses a button of the window
 //   uidriver post <caption> <control id> <msg> <wParam> <lParam>   posts a message to that window
+//   uidriver postto <caption> <control id> <msg> <wParam> <lParam> posts a message to that control
 // The window is the top-level one with that caption that holds the control (a message box may share it;
 // its text is control 65535); control id 0 takes the first window with the caption.
 #include <windows.h>
@@ -37,7 +38,8 @@ HWND FindWindowWithControl(const char* caption, int controlId) {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: uidriver click <caption> <id> | post <caption> <id> <msg> <wParam> <lParam>\n");
+        std::fprintf(stderr,
+                     "usage: uidriver click <caption> <id> | post|postto <caption> <id> <msg> <wParam> <lParam>\n");
         return 2;
     }
     HWND window = FindWindowWithControl(argv[2], std::atoi(argv[3]));
@@ -46,8 +48,9 @@ int main(int argc, char** argv) {
         ::PostMessageA(::GetDlgItem(window, std::atoi(argv[3])), BM_CLICK, 0, 0);
         return 0;
     }
-    if (std::strcmp(argv[1], "post") == 0 && argc == 7) {
-        ::PostMessageA(window, static_cast<UINT>(std::strtoul(argv[4], nullptr, 0)),
+    if ((std::strcmp(argv[1], "post") == 0 || std::strcmp(argv[1], "postto") == 0) && argc == 7) {
+        const HWND target = std::strcmp(argv[1], "post") == 0 ? window : ::GetDlgItem(window, std::atoi(argv[3]));
+        ::PostMessageA(target, static_cast<UINT>(std::strtoul(argv[4], nullptr, 0)),
                        static_cast<WPARAM>(std::strtoull(argv[5], nullptr, 0)),
                        static_cast<LPARAM>(std::strtoll(argv[6], nullptr, 0)));
         return 0;

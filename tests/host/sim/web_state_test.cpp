@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "appliance-sim/web_auth.h"
@@ -69,6 +70,21 @@ TEST_F(SimWebState, SafeRemovalDropsEveryShareOfThatDisk) {
 TEST_F(SimWebState, WithoutShareRootOnlyTheStateChanges) {
     EXPECT_TRUE(add_share(state_, "", "Photos", "Volume_1"));
     EXPECT_FALSE(folder("Photos"));
+}
+
+TEST_F(SimWebState, ExportHoldsTheHiddenFolderAndPrivatePasswordsBesideTheShares) {
+    EXPECT_TRUE(folder("config"));
+    EXPECT_FALSE(set_share_password(state_, "Nothing", "x"));
+    ASSERT_TRUE(set_share_password(state_, "music", "s3cret"));
+    create_share_folders(state_, root());
+    std::ifstream marker(root_ / ".passwords" / "Music");
+    std::string password;
+    std::getline(marker, password);
+    EXPECT_EQ(password, "s3cret");
+    EXPECT_FALSE(fs::exists(root_ / ".passwords" / "Stick_A"));
+    // The password goes with its share.
+    EXPECT_TRUE(delete_share(state_, root(), "Music", "Volume_1"));
+    EXPECT_FALSE(fs::exists(root_ / ".passwords" / "Music"));
 }
 
 TEST(SimWebAuth, AcceptsOnlyTheAdministratorsBasicCredentials) {

@@ -13,7 +13,7 @@ bool Recorded(const std::string& needle) {
 
 // Folders of a server exist for the shell once its UNC name has a directory in the prefix.
 void MakeServerKnown(const std::string& server) {
-    std::string unc = "Z:" + testbed::EnvPath("WINEPREFIX") + "/dosdevices/unc";
+    std::string unc = "E:" + testbed::EnvPath("WINEPREFIX") + "/dosdevices/unc";
     for (char& c : unc)
         if (c == '/') c = '\\';
     ::CreateDirectoryA(unc.c_str(), nullptr);

@@ -102,6 +102,8 @@ TEST_F(WizardPages, SharePageWithFoldersMapsAndFinishes) {
     m_window->m_bNoShareResources = 0;
 
     Click(IDC_NEXT);
+    // The mapping runs on a worker; the finished page follows its result.
+    testbed::PumpUntil([&] { return m_window->m_bAssignMode == 0; });
     EXPECT_EQ(m_window->m_bAssignMode, 0);
     EXPECT_EQ(Text(IDC_NEXT), "Settings");
     EXPECT_EQ(Text(IDOK), "Close");

@@ -1,0 +1,119 @@
+#include "shares/drive_mapping.h"
+#include "framework/resource_strings.h"
+#include "platform/wnet_table.h"
+#include "res/resource.h"
+#include "shares/desktop_shortcut.h"
+#include "shares/mapped_drives.h"
+#include <shlobj.h>
+
+namespace {
+struct ConnectionAttempt {
+    std::string letter;
+    DWORD result = NO_ERROR;
+};
+
+// An already connected folder keeps its letter; any other gets the highest free one.
+ConnectionAttempt Connect(FolderChoice& folder, const std::string& password) {
+    const char existing = DriveLetterOfText(folder.text);
+    if (existing) return {std::string(1, existing), NO_ERROR};
+    ConnectionAttempt attempt;
+    attempt.letter = FindFreeDriveLetter();
+    std::string device = attempt.letter + ":";
+    NETRESOURCEA resource = folder.data.Resource();
+    resource.lpLocalName = device.data();
+    attempt.result = WNet().WNetAddConnection2A(&resource, password.empty() ? nullptr : password.c_str(), nullptr,
+                                               CONNECT_UPDATE_PROFILE);
+    return attempt;
+}
+
+std::string LinkName(const FolderChoice& folder, const std::string& letter) {
+    return ShortcutName(LoadResString(IDS_SHORTCUT_NAME), FolderNameOf(folder.data.remoteName),
+                        folder.data.comment, letter);
+}
+
+bool AskForShortcuts(WizardHost& host) {
+    return host.ShowMessage(LoadResString(IDS_ASK_SHORTCUTS), MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+}  // namespace
+
+MappingOutcome MapCheckedShares(const std::vector<FolderChoice>& ticked, WizardHost& host) {
+    MappingOutcome outcome;
+    if (ticked.empty()) return outcome;
+    outcome.createShortcuts = AskForShortcuts(host);
+    host.SetProgressAnimation(true);
+    for (FolderChoice folder : ticked) {
+        std::string password;
+        bool passwordTried = false;
+        for (;;) {
+            const ConnectionAttempt attempt = Connect(folder, password);
+            password.clear();
+            if (attempt.result == NO_ERROR) {
+                if (outcome.createShortcuts)
+                    CreateDesktopShortcut(CSIDL_DESKTOP, LinkName(folder, attempt.letter), attempt.letter + ":\\");
+                outcome.drives = ScanMappedDrives();
+                break;
+            }
+            host.SetProgressAnimation(false);
+            if (attempt.result == ERROR_INVALID_PASSWORD && !passwordTried) {
+                const auto typed = host.PromptSharePassword(folder.data.remoteName);
+                if (typed) {
+                    password = *typed;
+                    passwordTried = true;
+                    host.SetProgressAnimation(true);
+                    continue;
+                }
+            }
+            // No shortcut and, by the network layer, no remembered connection for a folder that failed.
+            outcome.mapFailed = true;
+            std::string text = attempt.result == ERROR_INVALID_PASSWORD ? LoadResString(IDS_INVALID_PASSWORD) : "";
+            text += LoadResString(IDS_MAP_FAILED) + " " + folder.data.remoteName + " (" + attempt.letter + ":).";
+            host.ShowMessage(text, MB_OK | MB_ICONEXCLAMATION);
+            host.SetProgressAnimation(true);
+            break;
+        }
+    }
+    host.SetProgressAnimation(false);
+    return outcome;
+}
+
+DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<FolderChoice>& selected,
+                                         const std::string& currentLetter, HWND owner, WizardHost& host) {
+    DriveLetterChange change;
+    change.currentLetter = currentLetter;
+    if (!selected) {
+        host.ReportFailure(IDS_SELECT_SHARE_FIRST);
+        return change;
+    }
+    FolderChoice folder = *selected;
+    if (const char letter = DriveLetterOfText(folder.text)) change.currentLetter = std::string(1, letter);
+    if (map) {
+        CONNECTDLGSTRUCTA dialog = {};
+        dialog.cbStructure = sizeof dialog;
+        dialog.hwndOwner = owner;
+        dialog.lpConnRes = &folder.data.Resource();
+        dialog.dwFlags = CONNDLG_RO_PATH;
+        DWORD result = 0xFFFFFFFF;
+        host.RunOnWindow([&] { result = WNet().WNetConnectionDialog1A(&dialog); });
+        if (result == 0xFFFFFFFF) return change;
+        if (result != NO_ERROR) {
+            host.ReportFailure(IDS_MAP_DIALOG_FAILED);
+            return change;
+        }
+        change.createShortcuts = AskForShortcuts(host);
+        if (change.createShortcuts) {
+            change.currentLetter = std::string(1, static_cast<char>('A' - 1 + dialog.dwDevNum));
+            CreateDesktopShortcut(CSIDL_DESKTOP, LinkName(folder, change.currentLetter), change.currentLetter + ":\\");
+        }
+    } else {
+        const std::string device = change.currentLetter + ":";
+        if (WNet().WNetCancelConnection2A(device.c_str(), CONNECT_UPDATE_PROFILE, FALSE) != NO_ERROR) {
+            host.ReportFailure(IDS_REMOVE_DRIVE_FAILED);
+            return change;
+        }
+        DeleteDesktopShortcut(CSIDL_DESKTOP, LinkName(folder, change.currentLetter));
+        change.currentLetter.clear();
+    }
+    change.drives = ScanMappedDrives();
+    change.changed = true;
+    return change;
+}

@@ -1,0 +1,33 @@
+// Connecting ticked folders to drive letters, and mapping or removing the letter of one folder. These run
+// on a worker: they get the folders as values, ask the user through the window's WizardHost, and return
+// what the window applies afterwards.
+#pragma once
+#include "common/wizard_host.h"
+#include "shares/folder_choice.h"
+#include "shares/share_names.h"
+#include <windows.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct MappingOutcome {
+    bool mapFailed = false;
+    bool createShortcuts = false;
+    std::vector<MappedDrive> drives;  // rescanned after the last connection
+};
+
+// Asks once whether shortcuts are wanted, then connects each folder not connected yet to the highest free
+// letter (remembered for later logons) and makes its shortcut when wanted. A folder that wants a password
+// prompts once. Nothing is asked or connected when `ticked` is empty (the server item is not checked).
+MappingOutcome MapCheckedShares(const std::vector<FolderChoice>& ticked, WizardHost& host);
+
+struct DriveLetterChange {
+    bool changed = false;  // the server item is to be filled again
+    bool createShortcuts = false;
+    std::string currentLetter;
+    std::vector<MappedDrive> drives;
+};
+
+// Map (the Map Network Drive dialog, owned by `owner`) or remove the drive letter of `selected`.
+DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<FolderChoice>& selected,
+                                         const std::string& currentLetter, HWND owner, WizardHost& host);

@@ -1,0 +1,29 @@
+// The network resource behind one share-tree item: the record and its four texts, owned together so the
+// record stays valid as long as the item lives.
+#pragma once
+#include <windows.h>
+#include <winnetwk.h>
+#include <string>
+
+class ShareItemData {
+public:
+    ShareItemData() = default;
+    // Copies the four numbers and the four texts (a null text gives an empty string).
+    explicit ShareItemData(const NETRESOURCEA& record);
+
+    // The record, its text pointers pointed at this object's own strings first.
+    NETRESOURCEA& Resource();
+
+    std::string GetDisplayName() const;
+    // The folder's path through the appliance's address, stored as the local name; the remote name when
+    // that cannot be formed.
+    std::string BuildAccessPath();
+
+    std::string localName;
+    std::string remoteName;
+    std::string comment;
+    std::string provider;
+
+private:
+    NETRESOURCEA m_resource = {};
+};
