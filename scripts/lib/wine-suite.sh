@@ -97,6 +97,7 @@ wine_suite() {
   tb_init
   tb_wine_start
   tb_xvfb
+  tb_unc_share_root QX-Harborbox 10.77.0.2 >/dev/null
   local line filter topology sim hosts index=0
   while IFS= read -r line || [[ -n $line ]]; do
     line=${line%%#*}

@@ -1,0 +1,50 @@
+#include "copy/file_transfer.h"
+#include "framework/handles.h"
+
+namespace {
+constexpr size_t kChunkBytes = 1 << 20;
+
+HANDLE OpenOrNull(HANDLE handle) { return handle == INVALID_HANDLE_VALUE ? nullptr : handle; }
+
+DWORD CopyBytes(HANDLE in, HANDLE out, std::vector<char>& buffer, CopyProgress* progress) {
+    uint64_t done = 0;
+    for (;;) {
+        if (progress && progress->IsCancelled()) return ERROR_REQUEST_ABORTED;
+        DWORD read = 0;
+        if (!::ReadFile(in, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr)) return ::GetLastError();
+        if (read == 0) return 0;
+        for (DWORD written = 0, offset = 0; offset < read; offset += written) {
+            if (!::WriteFile(out, buffer.data() + offset, read - offset, &written, nullptr)) return ::GetLastError();
+        }
+        done += read;
+        if (progress) progress->SetCurrentFileBytes(done);
+    }
+}
+}  // namespace
+
+DWORD TransferFile(const std::string& source, const std::string& destination, std::vector<char>& buffer,
+                   CopyProgress* progress) {
+    fw::unique_handle in(OpenOrNull(::CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)));
+    if (!in) return ::GetLastError();
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!::GetFileInformationByHandle(in.get(), &info)) return ::GetLastError();
+    // Read-only comes last: the new file must stay writable until its bytes are in.
+    const DWORD attributes = info.dwFileAttributes & (FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
+                                                      FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NORMAL);
+    fw::unique_handle out(OpenOrNull(::CreateFileA(destination.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                                   attributes | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)));
+    if (!out) return ::GetLastError();
+    if (buffer.size() < kChunkBytes) buffer.resize(kChunkBytes);
+    DWORD error = CopyBytes(in.get(), out.get(), buffer, progress);
+    if (!error && !::SetFileTime(out.get(), &info.ftCreationTime, &info.ftLastAccessTime, &info.ftLastWriteTime))
+        error = ::GetLastError();
+    out.reset();
+    if (error) {
+        ::DeleteFileA(destination.c_str());  // no truncated file may stand under a proper name
+        return error;
+    }
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
+        ::SetFileAttributesA(destination.c_str(), attributes | FILE_ATTRIBUTE_READONLY);
+    return 0;
+}
