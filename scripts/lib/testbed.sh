@@ -339,6 +339,8 @@ tb_wine_start() {
   cp -a "$TB_TEMPLATE/prefix" "$TB_PREFIX"
   tb_wine_relink_home
   mapfile -t TB_WINE_ENV < <(tb_wine_env_for "$TB_PREFIX" "$TB_HOME")
+  # Benchmark and tool programs refuse to run without this mark of the test bed.
+  TB_WINE_ENV+=(QM_TESTBED=1)
   TB_SERVER_DIR=$(stat -c '%d %i' "$TB_PREFIX" | { read -r dev ino; printf 'server-%x-%x' "$dev" "$ino"; })
   ip netns exec "$TB_WS" env "${TB_WINE_ENV[@]}" wineserver -p
   tb_wait_until 10 tb_find_wineserver || tb_die "wine server did not start"
@@ -476,7 +478,7 @@ tb_teardown() {
   tb_netns_remove "$TB_APP"
   tb_netns_remove "$TB_WS"
   rm -rf "/etc/netns/$TB_WS"
-  [[ -n ${TB_KEEP:-} ]] || rm -rf "${TB_DIR:?}/prefix" "${TB_DIR:?}/home"
+  [[ -n ${TB_KEEP:-} ]] || rm -rf "${TB_DIR:?}/prefix" "${TB_DIR:?}/home" "${TB_DIR:?}/unc"
   TB_DIR=
   return "$rc"
 }

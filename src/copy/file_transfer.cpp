@@ -2,7 +2,7 @@
 #include "framework/handles.h"
 
 namespace {
-constexpr size_t kChunkBytes = 1 << 20;
+constexpr size_t kChunkBytes = 64 << 10;
 
 HANDLE OpenOrNull(HANDLE handle) { return handle == INVALID_HANDLE_VALUE ? nullptr : handle; }
 
@@ -27,24 +27,21 @@ DWORD TransferFile(const std::string& source, const std::string& destination, st
     fw::unique_handle in(OpenOrNull(::CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)));
     if (!in) return ::GetLastError();
-    BY_HANDLE_FILE_INFORMATION info;
-    if (!::GetFileInformationByHandle(in.get(), &info)) return ::GetLastError();
-    // Read-only comes last: the new file must stay writable until its bytes are in.
-    const DWORD attributes = info.dwFileAttributes & (FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
-                                                      FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NORMAL);
+    // The basic information only: asking for all of it costs a round trip to the Wine server per file.
+    FILE_BASIC_INFO info;
+    if (!::GetFileInformationByHandleEx(in.get(), FileBasicInfo, &info, sizeof info)) return ::GetLastError();
+    // Read-only comes last, so that an unfinished copy can still be removed.
+    const DWORD attributes = info.FileAttributes & ~FILE_ATTRIBUTE_DIRECTORY;
     fw::unique_handle out(OpenOrNull(::CreateFileA(destination.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                                   attributes | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)));
+                                                   (attributes & ~FILE_ATTRIBUTE_READONLY) | FILE_FLAG_SEQUENTIAL_SCAN,
+                                                   nullptr)));
     if (!out) return ::GetLastError();
     if (buffer.size() < kChunkBytes) buffer.resize(kChunkBytes);
     DWORD error = CopyBytes(in.get(), out.get(), buffer, progress);
-    if (!error && !::SetFileTime(out.get(), &info.ftCreationTime, &info.ftLastAccessTime, &info.ftLastWriteTime))
-        error = ::GetLastError();
+    // The source's times; its attributes only when read-only is among them (0 leaves them as they are).
+    info.FileAttributes = (attributes & FILE_ATTRIBUTE_READONLY) ? attributes : 0;
+    if (!error && !::SetFileInformationByHandle(out.get(), FileBasicInfo, &info, sizeof info)) error = ::GetLastError();
     out.reset();
-    if (error) {
-        ::DeleteFileA(destination.c_str());  // no truncated file may stand under a proper name
-        return error;
-    }
-    if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
-        ::SetFileAttributesA(destination.c_str(), attributes | FILE_ATTRIBUTE_READONLY);
-    return 0;
+    if (error) ::DeleteFileA(destination.c_str());  // no truncated file may stand under a proper name
+    return error;
 }
