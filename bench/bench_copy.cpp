@@ -2,12 +2,12 @@
 // Usage: bench_copy.exe quickmap|floor <source> <destination folder>
 //   quickmap  the program's way: count the work, then the copy engine with its progress figures
 //   floor     the platform's own floor: a bare loop of CopyFileA calls over the same files
-// Runs only inside the test bed, which marks its Wine programs' environment with QM_TESTBED.
+// Like every program of ours under Wine, it runs only inside the test bed's workstation namespace.
 #include "copy/copy_counter.h"
 #include "copy/file_copier.h"
+#include "framework/test_bed_guard.h"
 #include <windows.h>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -42,9 +42,10 @@ bool CopyLikeQuickmap(const std::string& source, const std::string& destination)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QM_TESTBED")) {
-        std::fprintf(stderr, "bench_copy: runs only inside the test bed (scripts/bench copy)\n");
-        return 2;
+    const std::string refusal = TestBedRefusal();
+    if (!refusal.empty()) {
+        std::fprintf(stderr, "bench_copy: %s\n", refusal.c_str());
+        return 3;
     }
     if (argc != 4) {
         std::fprintf(stderr, "usage: bench_copy.exe quickmap|floor <source> <destination folder>\n");

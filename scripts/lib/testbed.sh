@@ -339,8 +339,8 @@ tb_wine_start() {
   cp -a "$TB_TEMPLATE/prefix" "$TB_PREFIX"
   tb_wine_relink_home
   mapfile -t TB_WINE_ENV < <(tb_wine_env_for "$TB_PREFIX" "$TB_HOME")
-  # Benchmark and tool programs refuse to run without this mark of the test bed.
-  TB_WINE_ENV+=(QM_TESTBED=1)
+  # Our programs refuse to run under Wine unless they find themselves in the namespace named here.
+  TB_WINE_ENV+=("QM_TESTBED_NETNS=${TB_WS_NETNS_ID//[^0-9]/}")
   TB_SERVER_DIR=$(stat -c '%d %i' "$TB_PREFIX" | { read -r dev ino; printf 'server-%x-%x' "$dev" "$ino"; })
   ip netns exec "$TB_WS" env "${TB_WINE_ENV[@]}" wineserver -p
   tb_wait_until 10 tb_find_wineserver || tb_die "wine server did not start"

@@ -1,11 +1,3 @@
 #include "app/app_globals.h"
 
 std::string g_strLanguage = "English";
-std::string g_strTempFile;
-
-const char g_strUrlSetDeviceName[] = "/generalsetup/processnetworkname.asp?machine_name=%s&submit=update";
-const char g_strUrlAddShare[] =
-    "filesharing/addshare_process.asp?new_share_name=%s&new_share_pool=%s&share_password=%s";
-const char g_strUrlSafelyRemove[] = "drivemgt/safely_remove_disk_result.asp?disk=%s";
-const char g_strUrlDeleteShare[] = "filesharing/delete_share_result.asp?share=%s&pool=%s";
-const char g_strUrlSetLanguage[] = "/generalsetup/processlangupdate.asp?language=%s&submit=update";

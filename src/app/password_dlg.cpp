@@ -2,8 +2,7 @@
 #include "framework/resource_strings.h"
 #include "res/resource_aux.h"
 
-CPasswordDlg::CPasswordDlg(CredentialCache& credentials, CWnd* parent)
-    : CDialog(IDD_PASSWORD), m_credentials(credentials), m_pParent(parent) {}
+CPasswordDlg::CPasswordDlg(CWnd* parent) : CDialog(IDD_PASSWORD), m_pParent(parent) {}
 
 INT_PTR CPasswordDlg::DoModal() { return CDialog::DoModal(m_pParent ? m_pParent->m_hWnd : nullptr); }
 
@@ -27,7 +26,7 @@ void CPasswordDlg::OnOK() {
     userName.Attach(GetDlgItem(IDC_USER_NAME_EDIT));
     CWnd password;
     password.Attach(GetDlgItem(IDC_PASSWORD_EDIT));
-    // A disabled, empty user name is written too: the share password replaces any earlier login.
-    m_credentials.Set({userName.GetWindowText(), password.GetWindowText()});
+    // A disabled, empty user name counts too: a share password replaces any earlier login.
+    m_typed = {userName.GetWindowText(), password.GetWindowText()};
     CDialog::OnOK();
 }

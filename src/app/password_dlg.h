@@ -1,14 +1,13 @@
 // The password prompt: a share password, or the appliance's administrator user name and password.
-// Modal, on the caller's stack; may run on a worker thread.
+// Modal, on the caller's stack, on the window's thread.
 #pragma once
-#include "discovery/device_registry.h"
+#include "common/admin_credentials.h"
 #include "framework/dialog.h"
 #include <string>
 
 class CPasswordDlg : public CDialog {
 public:
-    // On OK the two edits are written to `credentials` (the wizard window's cache).
-    explicit CPasswordDlg(CredentialCache& credentials, CWnd* parent = nullptr);
+    explicit CPasswordDlg(CWnd* parent = nullptr);
 
     // Runs the prompt; IDOK when the user confirmed.
     INT_PTR DoModal();
@@ -19,12 +18,13 @@ public:
 
     std::string m_strPrompt;
     int m_bUserNameEnabled = 0;
+    // On OK, both edits as typed; a disabled user name is empty.
+    AdminCredentials m_typed;
 
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
 
 private:
-    CredentialCache& m_credentials;
     CWnd* m_pParent;
 };

@@ -49,8 +49,8 @@ void WriteRunValue() {
     char path[MAX_PATH + 1] = {};
     DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return;
-    // Unquoted path: the next logon starts the program hidden.
-    std::string data = std::string(path, length) + " -s";
+    // Quoted: under "C:\Program Files\..." an unquoted path lets Windows start "C:\Program.exe" at logon.
+    std::string data = "\"" + std::string(path, length) + "\" -s";
     ::RegSetValueExA(key.get(), kRunValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                      static_cast<DWORD>(data.size() + 1));
 }
@@ -83,6 +83,7 @@ BOOL CQuickmapApp::InitInstance() {
     const bool alreadyRunning = mutex && ::GetLastError() == ERROR_ALREADY_EXISTS;
     m_instanceMutex.reset(mutex);  // owned until the process ends
     if (alreadyRunning) return ForwardToRunningInstance();
+    m_bFirstInstance = true;
 
     if (IsUninstallSwitch(m_strCommandLine)) return TRUE;
     if (IsHiddenStartSwitch(m_strCommandLine)) m_bShowOnStart = 0;
@@ -116,7 +117,8 @@ BOOL CQuickmapApp::InitInstance() {
 }
 
 int CQuickmapApp::ExitInstance() {
-    DeleteRunValue();
+    // The value belongs to the running instance: a second start that only forwarded a command keeps it.
+    if (m_bFirstInstance) DeleteRunValue();
     ::WSACleanup();
     if (m_wndOwner.m_hWnd) m_wndOwner.DestroyWindow();  // takes the wizard window with it
     m_pMainWnd = nullptr;

@@ -1,33 +1,36 @@
 #include "app/quickmap_dlg.h"
 #include "app/app_globals.h"
 #include "app/quickmap_app.h"
+#include "app/wizard_link.h"
+#include "app/worker_threads.h"
+#include "copy/copy_queue.h"
 #include "discovery/device_list_rows.h"
-#include "discovery/scan_thread.h"
 #include "framework/app.h"
+#include "framework/cursor.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
 #include "webmgmt/reply_file.h"
 #include <commctrl.h>
 #include <objbase.h>
 #include <windowsx.h>
+#include <cstring>
 #include <ctime>
 
 namespace {
-// Private: lets a worker have the progress timer set on the window's own thread.
-constexpr UINT kMsgSetProgressAnimation = WM_APP + 1;
-
 HICON LoadIconResource(UINT id, int size) {
     return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
 }
 
-bool OnWindowThread(HWND hwnd) { return ::GetWindowThreadProcessId(hwnd, nullptr) == ::GetCurrentThreadId(); }
+// Sent by the shell when the task bar (and with it the notification area) is created anew.
+const UINT kMsgTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
 }  // namespace
 
 CQuickmapDlg::CQuickmapDlg(CWnd* owner) : CDialog(IDD_QUICKMAP_DIALOG) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
                                                           ICC_PROGRESS_CLASS | ICC_ANIMATE_CLASS | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
-    m_windowIcon.reset(LoadIconResource(IDI_APPLICATION_ICON, 0));
+    m_windowIconLarge.reset(LoadIconResource(IDI_APPLICATION_ICON, ::GetSystemMetrics(SM_CXICON)));
+    m_windowIconSmall.reset(LoadIconResource(IDI_APPLICATION_ICON, ::GetSystemMetrics(SM_CXSMICON)));
     m_iconNormal.reset(LoadIconResource(IDI_TRAY_NORMAL, 16));
     m_iconSearching.reset(LoadIconResource(IDI_TRAY_SEARCHING, 16));
     m_iconNotFound.reset(LoadIconResource(IDI_TRAY_NOT_FOUND, 16));
@@ -36,14 +39,15 @@ CQuickmapDlg::CQuickmapDlg(CWnd* owner) : CDialog(IDD_QUICKMAP_DIALOG) {
 }
 
 CQuickmapDlg::~CQuickmapDlg() {
-    // A scan still running would touch this object: give it a bounded time to end.
-    if (m_scanThread) ::WaitForSingleObject(m_scanThread.get(), 3000);
-    ::UnregisterHotKey(m_hWnd, kHotKeyId);
+    // Workers still running keep the link, not this object: from now on their requests are cancelled and
+    // their results dropped. Nothing here waits for them.
+    if (m_link) m_link->Close();
     if (m_comInitialized) ::CoUninitialize();
     m_registry.devices.clear();
 }
 
 BOOL CQuickmapDlg::OnInitDialog() {
+    m_link = std::make_shared<CWizardLink>(*this);
     m_deviceList.SubclassDlgItem(IDC_DEVICE_LIST, *this);
     m_shareTree.Attach(GetDlgItem(IDC_SHARE_TREE));
     m_statusLine.Attach(GetDlgItem(IDC_STATUS_LINE));
@@ -55,17 +59,18 @@ BOOL CQuickmapDlg::OnInitDialog() {
         ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText.c_str());
     }
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_windowIcon.get()));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_windowIcon.get()));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_windowIconLarge.get()));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_windowIconSmall.get()));
     // No task-bar button: the program lives in the notification area.
     ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, ::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
 
-    if (m_iconNormal) m_trayIcon.Add(m_hWnd, m_iconNormal.get(), aboutText);
+    AddTrayIcon();
     m_comInitialized = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     m_deviceList.SetUpColumnsAndImages(LoadResString(IDS_DEVICE_NAME), LoadResString(IDS_IP_ADDRESS),
                                        LoadResString(IDS_MAC_ADDRESS), LoadResString(IDS_SEARCHING));
+    SetUpCopyDrop();
     SetUpButtons();
-    ::RegisterHotKey(m_hWnd, kHotKeyId, MOD_ALT, 'W');
+    m_hotKeyRegistered = ::RegisterHotKey(m_hWnd, kHotKeyId, MOD_ALT, 'W') != FALSE;
     SetTrayState(TrayState::Searching);
     CenterWindow();
     SetTimer(kTimerFirstScan, 200);
@@ -100,41 +105,115 @@ void CQuickmapDlg::SetUpButtons() {
     m_backButton.EnableWindow(false);
 }
 
-void CQuickmapDlg::StartScan(bool showSearchingIcon) {
-    int expected = 0;
-    if (!m_bScanning.compare_exchange_strong(expected, 1)) return;
+void CQuickmapDlg::AddTrayIcon() {
+    if (m_iconNormal) m_trayIcon.Add(m_hWnd, m_iconNormal.get(), LoadResString(IDS_ABOUT_QUICKMAP));
+}
+
+bool CQuickmapDlg::StartWorker(AFX_THREADPROC proc, void* job, bool holdsPage) {
+    CWinThread* thread = AfxBeginThread(proc, job, CREATE_SUSPENDED);
+    if (!thread) return false;
+    // Stored before the worker runs, so its result can never arrive ahead of the token.
+    if (holdsPage) m_pWorkerThread = thread;
+    thread->ResumeThread();
+    return true;
+}
+
+void CQuickmapDlg::StartScan(bool showSearchingIcon, ScanPurpose purpose) {
+    if (m_bScanning) return;
+    m_bScanning = 1;
+    m_credentials = {};
     if (showSearchingIcon) SetTrayState(TrayState::Searching);
-    CWinThread* thread = AfxBeginThread(&ScanThreadProc, nullptr, CREATE_SUSPENDED);
-    if (!thread) {
+    if (purpose == ScanPurpose::DeviceList) {
+        // The list and the registry empty together, so no row can name a stale entry.
+        m_registry.devices.clear();
+        m_registry.selectedDevice = -1;
+        SetProgressAnimation(true);
+        m_deviceList.DeleteAllItems();
+        m_deviceList.InsertItem(0, LoadResString(IDS_SEARCHING), kImageSearching);
+    }
+    auto* job = new ScanJob{m_link, purpose};
+    if (!StartWorker(&ScanThreadProc, job, false)) {
+        delete job;
         m_bScanning = 0;
+        SetProgressAnimation(false);
+    }
+}
+
+void CQuickmapDlg::OnScanFinished(DeviceRegistry found, ScanPurpose purpose) {
+    found.selectedDevice = -1;
+    m_registry = std::move(found);
+    m_bScanning = 0;
+    FillDeviceList();
+    NudgeMousePointer();  // the wait cursor ends with the scan
+    if (purpose == ScanPurpose::TrayMenu) PopUpTrayMenu();
+}
+
+void CQuickmapDlg::FillDeviceList() {
+    SetStatusText(IDS_STATUS_DEVICE_PAGE);
+    m_deviceList.DeleteAllItems();
+    SetProgressAnimation(false);
+    if (m_registry.deviceCount < 1) {
+        m_deviceList.InsertItem(0, LoadResString(IDS_NOT_FOUND), kImageNotFound);
+        SetStatusText(IDS_STATUS_NOT_FOUND);
+        SetTrayState(TrayState::NotFound);
         return;
     }
-    HANDLE copy = nullptr;
-    ::DuplicateHandle(::GetCurrentProcess(), thread->m_hThread, ::GetCurrentProcess(), &copy, SYNCHRONIZE, FALSE, 0);
-    m_scanThread.reset(copy);
-    thread->ResumeThread();
+    const DeviceListRows rows = BuildDeviceListRows(m_registry.devices);
+    for (const DeviceListRow& row : rows.rows) {
+        const int item = m_deviceList.InsertItem(m_deviceList.GetItemCount(), row.name, row.image);
+        m_deviceList.SetItemText(item, 1, row.ipText);
+        m_deviceList.SetItemText(item, 2, row.macText);
+    }
+    m_deviceList.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_registry.selectedDevice = 0;
+    if (rows.nameConflict) {
+        SetTrayState(TrayState::NameConflict);
+        if (IsWindowVisible()) ReportFailure(IDS_NAME_CONFLICT_MESSAGE);
+    } else {
+        SetTrayState(TrayState::Normal);
+    }
+}
+
+void CQuickmapDlg::UpdateDeviceEntry(const DeviceEntry& changed) {
+    for (DeviceEntry& entry : m_registry.devices)
+        if (entry.ipAddress == changed.ipAddress && std::strcmp(entry.ipText, changed.ipText) == 0) entry = changed;
 }
 
 int CQuickmapDlg::StartWebOperation(int type) {
-    CWinThread* thread = AfxBeginThread(&WebOperationThreadProc, new WorkerTicket{type, m_nPageGeneration},
-                                        CREATE_SUSPENDED);
-    if (!thread) return 0;
-    m_pWorkerThread = thread;
-    thread->ResumeThread();
-    return 1;
+    // The share operations (types 1 and 2) come with share management.
+    if (type != 3) return 0;
+    const DeviceEntry* entry = m_registry.SelectedEntry();
+    if (!entry) return 0;
+    auto* job = new SettingsJob{m_link, m_nPageGeneration, {}};
+    job->work.entry = *entry;
+    job->work.listedName = ListedText(m_registry.selectedDevice, 0);
+    job->work.host = ListedText(m_registry.selectedDevice, 1);
+    job->work.language = g_strLanguage;
+    job->work.credentials = m_credentials;
+    if (StartWorker(&WebOperationThreadProc, job, true)) return 1;
+    delete job;
+    return 0;
 }
 
 void CQuickmapDlg::StartShareLoading() {
-    CWinThread* thread = AfxBeginThread(&ShareThreadProc, new WorkerTicket{0, m_nPageGeneration}, CREATE_SUSPENDED);
-    if (!thread) return;
-    m_pWorkerThread = thread;
-    thread->ResumeThread();
+    auto* job = new ShareLoadJob{m_link, m_nPageGeneration, {}, false};
+    if (m_registry.selectedDevice < 0 && !m_registry.devices.empty()) m_registry.selectedDevice = 0;
+    if (const DeviceEntry* entry = m_registry.SelectedEntry()) {
+        job->appliance = *entry;
+        job->hasAppliance = true;
+    }
+    if (!StartWorker(&ShareThreadProc, job, true)) delete job;
 }
 
-void CQuickmapDlg::WorkerFinished(unsigned generation) {
-    // An abandoned worker must not free the buttons of, or stop the animation for, a newer one.
-    if (!IsCurrentGeneration(generation)) return;
+void CQuickmapDlg::ApplyWorkerResult(unsigned generation, const std::function<void()>& apply) {
+    // An abandoned worker must not change a page that has moved on, nor free the buttons of a newer one.
+    if (generation != m_nPageGeneration) return;
     m_pWorkerThread = nullptr;
+    apply();
+}
+
+std::string CQuickmapDlg::ListedText(int item, int column) const {
+    return item < 0 ? std::string() : m_deviceList.GetItemText(item, column);
 }
 
 bool CQuickmapDlg::EnsureDeviceSelected() {
@@ -144,18 +223,11 @@ bool CQuickmapDlg::EnsureDeviceSelected() {
         m_registry.selectedDevice = 0;
         return true;
     }
-    if (count > 0)
-        ::MessageBoxA(m_hWnd, LoadResString(IDS_SELECT_DEVICE_FIRST).c_str(), LoadResString(IDS_APP_TITLE).c_str(),
-                      MB_OK | MB_ICONINFORMATION);
+    if (count > 0) ShowMessage(LoadResString(IDS_SELECT_DEVICE_FIRST), MB_OK | MB_ICONINFORMATION);
     return false;
 }
 
 void CQuickmapDlg::SetProgressAnimation(bool on) {
-    // Timers belong to the window's thread; a worker asks that thread to do it.
-    if (!OnWindowThread(m_hWnd)) {
-        SendMessage(kMsgSetProgressAnimation, on ? 1 : 0);
-        return;
-    }
     m_nProgressTicks = 0;
     if (on)
         SetTimer(kTimerProgress, 50);
@@ -164,9 +236,13 @@ void CQuickmapDlg::SetProgressAnimation(bool on) {
     m_progressBar.SendMessage(PBM_SETPOS, 0);
 }
 
-void CQuickmapDlg::ReportFailure(UINT stringId) {
+int CQuickmapDlg::ShowMessage(const std::string& text, UINT flags) {
     // The text goes to the box as text, never as a format.
-    ::MessageBoxA(m_hWnd, LoadResString(stringId).c_str(), LoadResString(IDS_APP_TITLE).c_str(), MB_OK);
+    return ::MessageBoxA(m_hWnd, text.c_str(), LoadResString(IDS_APP_TITLE).c_str(), flags);
+}
+
+void CQuickmapDlg::ReportFailure(UINT stringId) {
+    ShowMessage(LoadResString(stringId), MB_OK);
     m_nProgressTicks = 0;
     m_progressBar.SendMessage(PBM_SETPOS, 0);
 }
@@ -187,9 +263,12 @@ bool CQuickmapDlg::OnCommand(WORD id, WORD code, HWND control) {
     case ID_CMD_SHOW: ShowFromTray(); return true;
     case ID_CMD_EXIT: ExitProgram(); return true;
     case ID_CMD_ABOUT: ShowAboutBox(); return true;
+    case ID_COPY_STARTED: m_copyQueue->OnCopyStarted(); return true;
     case ID_DEVICE_OPEN: OpenSelectedShare(); return true;
     case ID_DEVICE_MANAGE: OpenWebManager(); return true;
-    case ID_DEVICE_UNIQUE_NAME: StartWebOperation(3); return true;
+    case ID_DEVICE_UNIQUE_NAME:
+        if (!m_pWorkerThread) StartWebOperation(3);
+        return true;
     default:
         RunTrayDeviceCommand(id);
         return CDialog::OnCommand(id, code, control);
@@ -228,7 +307,8 @@ void CQuickmapDlg::OnTimer(UINT_PTR id) {
         AdvanceProgress();
         break;
     case kTimerBackgroundScan:
-        if (m_bScanning || IsWindowVisible()) return;
+        // A running worker holds a snapshot of the registry a rescan would replace under the user.
+        if (m_bScanning || m_pWorkerThread || IsWindowVisible()) return;
         KillTimer(kTimerBackgroundScan);
         StartScan(false);
         SetTimer(kTimerBackgroundScan, 180000);
@@ -267,7 +347,16 @@ bool CQuickmapDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
         // The caption's close button only hides, even while a worker runs.
         ShowWindow(SW_HIDE);
         return true;
-    case kMsgSetProgressAnimation: SetProgressAnimation(wParam != 0); return true;
+    case kMsgRunLinkedWork: m_link->RunPending(); return true;
+    case WM_SYSCOLORCHANGE:
+        // Child controls hear of new colours only from their parent.
+        for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+            ::SendMessageA(child, WM_SYSCOLORCHANGE, wParam, lParam);
+        return false;
+    case WM_DESTROY:
+        if (m_hotKeyRegistered) ::UnregisterHotKey(m_hWnd, kHotKeyId);
+        m_hotKeyRegistered = false;
+        return false;
     case WM_TRAY_CALLBACK: OnTrayCallback(static_cast<UINT>(lParam)); return true;
     case WM_HOTKEY: OnHotKey(static_cast<int>(wParam)); return true;
     case UM_NO_SHARES: OnNoShares(); return true;
@@ -283,6 +372,11 @@ bool CQuickmapDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
         }
         return false;
     default:
+        if (msg == kMsgTaskbarCreated && kMsgTaskbarCreated != 0) {
+            AddTrayIcon();
+            SetTrayState(m_trayState);
+            return true;
+        }
         return false;
     }
 }

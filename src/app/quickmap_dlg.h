@@ -1,7 +1,9 @@
-// The wizard window: the program's one main window and the hub that owns the device registry,
-// starts the workers and receives their reports.
+// The wizard window: the program's one main window and the hub that owns the device registry, starts the
+// workers and applies their results. Everything here runs on the window's thread; workers reach the window
+// only through its link (app/wizard_link.h).
 #pragma once
 #include "app/tray_icon.h"
+#include "common/admin_credentials.h"
 #include "discovery/device_registry.h"
 #include "framework/dialog.h"
 #include "framework/handles.h"
@@ -9,12 +11,18 @@
 #include "framework/tree_ctrl.h"
 #include "widgets/device_list_ctrl.h"
 #include "widgets/icon_button.h"
-#include <atomic>
+#include <functional>
+#include <memory>
 #include <string>
 
+class CCopyQueue;
 class CHelpDlg;
+class CWizardLink;
 
 enum class TrayState { Searching, Normal, NotFound, NameConflict };
+
+// What a scan's result is for: the device list, or the tray menu that waits for it.
+enum class ScanPurpose { DeviceList, TrayMenu };
 
 // Messages the window sends or posts to itself.
 constexpr UINT UM_NO_SHARES = WM_USER + 100;
@@ -38,46 +46,48 @@ constexpr UINT ID_DEVICE_OPEN = 32788;
 constexpr UINT ID_DEVICE_MANAGE = 32791;
 constexpr UINT ID_DEVICE_UNIQUE_NAME = 32794;
 
-// What a worker was started for: the page generation lets a late result of an abandoned worker be dropped.
-struct WorkerTicket {
-    int argument;
-    unsigned generation;
-};
-
 class CQuickmapDlg : public CDialog {
 public:
     explicit CQuickmapDlg(CWnd* owner);
     ~CQuickmapDlg() override;
 
-    // Operations workers and other windows call; safe from any thread.
-    void StartScan(bool showSearchingIcon);
+    void StartScan(bool showSearchingIcon, ScanPurpose purpose = ScanPurpose::DeviceList);
     void SetProgressAnimation(bool on);
     void ReportFailure(UINT stringId);
+    int ShowMessage(const std::string& text, UINT flags);
     int StartWebOperation(int type);
     bool EnsureDeviceSelected();
     void EnterSharePage();
     void SetTrayState(TrayState state);
     void SetStatusText(UINT stringId);
     void SetStatusText(const std::string& text) { m_statusLine.SetWindowText(text); }
-    void EndScan() { m_bScanning = 0; }
     bool IsScanning() const { return m_bScanning != 0; }
 
-    // A worker's results count only while the page it was started for is still current.
-    bool IsCurrentGeneration(unsigned generation) const { return generation == m_nPageGeneration; }
-    // Called by a worker when it ends.
-    void WorkerFinished(unsigned generation);
+    // Rewrites the device list from the registry and reports the outcome (status line, tray icon,
+    // name-conflict message when the window is visible).
+    void FillDeviceList();
+
+    // The one place a worker's result is applied: only while the page it was started for is current, and
+    // then the buttons are free again.
+    void ApplyWorkerResult(unsigned generation, const std::function<void()>& apply);
+    void OnScanFinished(DeviceRegistry found, ScanPurpose purpose);
+    void LoadSharePage(const DeviceEntry* appliance);
+    // An appliance's entry as a worker saw or changed it, matched by address.
+    void UpdateDeviceEntry(const DeviceEntry& entry);
 
     DeviceRegistry& Registry() { return m_registry; }
+    AdminCredentials& Credentials() { return m_credentials; }
     CDeviceListCtrl& DeviceList() { return m_deviceList; }
     CTreeCtrl& ShareTree() { return m_shareTree; }
     bool IsDevicePageCurrent() const { return m_deviceList.IsWindowEnabled(); }
     std::string GetBrowserPath();
+    void OpenByShell(const std::string& file, const std::string& parameters);
 
-    std::atomic<int> m_bAssignMode{1};
-    std::atomic<int> m_bNoShareResources{0};
-    std::atomic<int> m_bMapFailed{0};
-    std::atomic<CWinThread*> m_pWorkerThread{nullptr};
-    std::atomic<int> m_nProgressTicks{0};
+    int m_bAssignMode = 1;
+    int m_bNoShareResources = 0;
+    int m_bMapFailed = 0;
+    CWinThread* m_pWorkerThread = nullptr;  // a token of the running worker, never dereferenced
+    int m_nProgressTicks = 0;
     CHelpDlg* m_pHelpWnd = nullptr;
 
     // User actions, public so the tray, menus and tests reach them as a user would.
@@ -112,21 +122,29 @@ private:
     void OnNoShares();
     void OnTreeCheckClicked(HTREEITEM item);
     void OnManageDevice();
+    void StartManage(const std::string& url);
     void OnDeviceListNotify(const NMHDR* header);
     void OnTrayCallback(UINT mouseMessage);
+    void PopUpTrayMenu();
     void RunTrayDeviceCommand(UINT id);
     void TrackPopupAtCursor(UINT flags);
     void ExitProgram();
     void AdvanceProgress();
     void StartShareLoading();
+    bool StartWorker(AFX_THREADPROC proc, void* job, bool holdsPage);
     bool OnSetCursor(LRESULT& result);
-    void OpenByShell(const std::string& file, const std::string& parameters);
     void ShowAboutBox();
+    void AddTrayIcon();
+    std::string ListedText(int item, int column) const;
+    void SetUpCopyDrop();
+    std::string ChooseDropDevice();
 
+    std::shared_ptr<CWizardLink> m_link;  // shared with the workers, outlives this window
+    std::unique_ptr<CCopyQueue> m_copyQueue;
     DeviceRegistry m_registry;
-    std::atomic<int> m_bScanning{0};
-    std::atomic<unsigned> m_nPageGeneration{0};
-    fw::unique_handle m_scanThread;  // kept only so destruction can wait for a running scan
+    AdminCredentials m_credentials;  // last typed administrator login; emptied by every scan
+    int m_bScanning = 0;
+    unsigned m_nPageGeneration = 0;
     std::string m_strBrowserPath;
 
     CDeviceListCtrl m_deviceList;
@@ -139,15 +157,15 @@ private:
     CIconButton m_helpButton;
     CIconButton m_refreshButton;
     CTrayIcon m_trayIcon;
+    TrayState m_trayState = TrayState::Searching;  // shown again when the shell comes back
     fw::unique_hmenu m_popupMenu;
 
-    fw::unique_hicon m_windowIcon;
+    fw::unique_hicon m_windowIconLarge;
+    fw::unique_hicon m_windowIconSmall;
     fw::unique_hicon m_iconNormal;
     fw::unique_hicon m_iconSearching;
     fw::unique_hicon m_iconNotFound;
     fw::unique_hicon m_iconConflict;
     bool m_comInitialized = false;
+    bool m_hotKeyRegistered = false;
 };
-
-UINT ShareThreadProc(LPVOID ticket);
-UINT WebOperationThreadProc(LPVOID ticket);

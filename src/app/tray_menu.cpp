@@ -3,7 +3,6 @@
 #include "app/quickmap_app.h"
 #include "app/quickmap_dlg.h"
 #include "app/tray_commands.h"
-#include "discovery/device_scan.h"
 #include "framework/app.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
@@ -35,6 +34,7 @@ void SetItemBitmap(HMENU menu, UINT position, UINT bitmapId) {
 }  // namespace
 
 void CQuickmapDlg::SetTrayState(TrayState state) {
+    m_trayState = state;
     switch (state) {
     case TrayState::Searching:
         m_trayIcon.Modify(m_hWnd, m_iconSearching.get(), LoadResString(IDS_SEARCHING));
@@ -54,24 +54,24 @@ void CQuickmapDlg::SetTrayState(TrayState state) {
 void CQuickmapDlg::OnTrayCallback(UINT mouseMessage) {
     if (mouseMessage == WM_RBUTTONUP) {
         if (g_bTrayMenuBusy || m_pWorkerThread || m_bScanning) return;
-        g_bTrayMenuBusy = 1;
         ShowTrayMenu();
-        g_bTrayMenuBusy = 0;
     } else if (mouseMessage == WM_LBUTTONDBLCLK) {
         PostMessage(WM_COMMAND, ID_CMD_SHOW, 0);
     }
 }
 
 void CQuickmapDlg::ShowTrayMenu() {
+    g_bTrayMenuBusy = 1;
     SetTrayState(TrayState::Searching);
+    // An old registry is renewed first; the menu pops up when the scan's result arrives.
     if (std::time(nullptr) - m_registry.scanStartTime > kTrayRescanAgeSeconds && !m_bScanning) {
-        // Renews the registry on this thread; the list view keeps the last full scan.
-        int expected = 0;
-        if (m_bScanning.compare_exchange_strong(expected, 1)) {
-            ScanForDevices(m_registry);
-            m_bScanning = 0;
-        }
+        StartScan(false, ScanPurpose::TrayMenu);
+        if (m_bScanning) return;
     }
+    PopUpTrayMenu();
+}
+
+void CQuickmapDlg::PopUpTrayMenu() {
     m_popupMenu.reset(::CreatePopupMenu());
     HMENU menu = m_popupMenu.get();
     ::AppendMenuA(menu, MF_STRING, ID_CMD_ABOUT, LoadResString(IDS_ABOUT_QUICKMAP).c_str());
@@ -102,6 +102,7 @@ void CQuickmapDlg::ShowTrayMenu() {
     ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(menu, MF_STRING, ID_CMD_EXIT, LoadResString(IDS_MENU_EXIT).c_str());
     TrackPopupAtCursor(TPM_RIGHTALIGN | TPM_LEFTBUTTON);
+    g_bTrayMenuBusy = 0;
 }
 
 void CQuickmapDlg::RunTrayDeviceCommand(UINT id) {
@@ -143,7 +144,7 @@ void CQuickmapDlg::OpenDeviceMenu(int item) {
 
 void CQuickmapDlg::OnHotKey(int id) {
     if (id != kHotKeyId || !IsWindowVisible() || m_bScanning || m_registry.devices.empty()) return;
-    const int steps = m_registry.selectedDevice > 0 ? m_registry.selectedDevice.load() : 0;
+    const int steps = m_registry.selectedDevice > 0 ? m_registry.selectedDevice : 0;
     const DeviceEntry* entry = &m_registry.devices.front();
     int index = 0;
     for (const DeviceEntry& candidate : m_registry.devices)
@@ -157,7 +158,3 @@ void CQuickmapDlg::ExitProgram() {
     ::PostQuitMessage(0);
 }
 
-void CQuickmapDlg::OpenByShell(const std::string& file, const std::string& parameters) {
-    ::ShellExecuteA(nullptr, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(), nullptr,
-                    SW_SHOWNORMAL);
-}

@@ -3,6 +3,7 @@
 #include "app/help_choice.h"
 #include "app/help_dlg.h"
 #include "app/quickmap_dlg.h"
+#include "discovery/device_list_rows.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
 #include <ctime>
@@ -94,10 +95,33 @@ void CQuickmapDlg::ShowAssignLabels() {
 
 void CQuickmapDlg::OnNoShares() {
     m_bNoShareResources = 1;
-    ::MessageBoxA(m_hWnd, LoadResString(IDS_NO_NETWORK_RESOURCE).c_str(), LoadResString(IDS_APP_TITLE).c_str(),
-                  MB_OK | MB_ICONEXCLAMATION);
+    ShowMessage(LoadResString(IDS_NO_NETWORK_RESOURCE), MB_OK | MB_ICONEXCLAMATION);
     SetStatusText(IDS_STATUS_NO_SHARES);
     ShowFinishLabels();
+}
+
+void CQuickmapDlg::LoadSharePage(const DeviceEntry* appliance) {
+    m_bNoShareResources = 0;
+    if (m_bAssignMode) {
+        m_shareTree.SetCheckBoxes(true);
+        SetStatusText(IDS_STATUS_SHARE_PAGE);
+    } else {
+        m_shareTree.SetCheckBoxes(false);
+        const std::string finished = LoadResString(IDS_STATUS_FINISH_PAGE);
+        SetStatusText(m_bMapFailed ? finished : LoadResString(IDS_CONGRATULATIONS) + " " + finished);
+    }
+    m_shareTree.DeleteAllItems();
+    if (appliance && appliance->name[0]) {
+        // The appliance is the root; its shared folders come from the Windows network.
+        const HTREEITEM root = m_shareTree.InsertItem(appliance->name, kImageAppliance);
+        m_shareTree.Expand(root, TVE_EXPAND);
+        if (m_bNoShareResources || m_shareTree.GetCount() <= 1) {
+            m_shareTree.SetItemImage(root, kImageNameConflict, kImageNameConflict);
+            PostMessage(UM_NO_SHARES);
+        }
+        m_shareTree.SelectItem(root);
+    }
+    SetProgressAnimation(false);
 }
 
 void CQuickmapDlg::ShowAboutBox() {

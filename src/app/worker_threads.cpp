@@ -1,29 +1,54 @@
-// Entry points of the share-loading and web-operation workers.
-#include "app/quickmap_dlg.h"
-#include "framework/app.h"
-#include "framework/cursor.h"
-#include "shares/share_page_loader.h"
-#include "webmgmt/device_settings.h"
-#include <memory>
+#include "app/worker_threads.h"
+#include "app/wizard_link.h"
+#include "discovery/device_scan.h"
+
+namespace {
+// Results travel in std::function, which must be copyable; the job itself moves into a shared pointer.
+template <typename Job>
+std::shared_ptr<Job> TakeJob(LPVOID argument) {
+    return std::shared_ptr<Job>(static_cast<Job*>(argument));
+}
+}  // namespace
+
+UINT ScanThreadProc(LPVOID argument) {
+    const auto job = TakeJob<ScanJob>(argument);
+    auto found = std::make_shared<DeviceRegistry>();
+    ScanForDevices(*found);
+    job->link->Deliver([job, found](CQuickmapDlg& window) { window.OnScanFinished(std::move(*found), job->purpose); });
+    return 0;
+}
 
 UINT ShareThreadProc(LPVOID argument) {
-    const std::unique_ptr<WorkerTicket> ticket(static_cast<WorkerTicket*>(argument));
-    auto* window = dynamic_cast<CQuickmapDlg*>(AfxGetMainWnd());
-    if (!window) return 0;
-    LoadSharePage(*window, ticket->generation);
-    NudgeMousePointer();
-    if (!window->IsCurrentGeneration(ticket->generation)) return 0;
-    window->WorkerFinished(ticket->generation);
-    window->SetProgressAnimation(false);
+    const auto job = TakeJob<ShareLoadJob>(argument);
+    job->link->Deliver([job](CQuickmapDlg& window) {
+        window.ApplyWorkerResult(job->generation, [&] {
+            window.LoadSharePage(job->hasAppliance ? &job->appliance : nullptr);
+        });
+    });
     return 0;
 }
 
 UINT WebOperationThreadProc(LPVOID argument) {
-    const std::unique_ptr<WorkerTicket> ticket(static_cast<WorkerTicket*>(argument));
-    auto* window = dynamic_cast<CQuickmapDlg*>(AfxGetMainWnd());
-    if (!window) return 0;
-    // Types 1 and 2 are the share operations, which come with share management.
-    if (ticket->argument == 3) SetUniqueDeviceName(*window);
-    window->WorkerFinished(ticket->generation);
+    const auto job = TakeJob<SettingsJob>(argument);
+    SetUniqueDeviceName(job->work, *job->link);
+    job->link->Deliver([job](CQuickmapDlg& window) {
+        window.ApplyWorkerResult(job->generation, [&] {
+            window.Credentials() = job->work.credentials;
+            if (!job->work.renamed) return;
+            window.UpdateDeviceEntry(job->work.entry);
+            window.FillDeviceList();
+        });
+    });
+    return 0;
+}
+
+UINT ManageThreadProc(LPVOID argument) {
+    const auto job = TakeJob<ManageJob>(argument);
+    UpdateDeviceLanguage(job->work, *job->link);
+    job->link->Deliver([job](CQuickmapDlg& window) {
+        window.Credentials() = job->work.credentials;
+        window.UpdateDeviceEntry(job->work.entry);
+        window.OpenByShell(job->browserPath, job->url);
+    });
     return 0;
 }

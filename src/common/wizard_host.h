@@ -26,12 +26,13 @@ public:
     // Starts or stops the progress animation; does not wait.
     virtual void SetProgressAnimation(bool on) = 0;
 
-    // The administrator prompt for `deviceName`, pre-filled with `current`. Empty when cancelled.
-    virtual std::optional<AdminCredentials> PromptAdminCredentials(const std::string& deviceName,
-                                                                   const AdminCredentials& current) = 0;
+    // The administrator prompt for `deviceName`: what was typed, or empty when cancelled. The caller hands
+    // what it used back to the window with its result (the window's credential cache).
+    virtual std::optional<AdminCredentials> PromptAdminCredentials(const std::string& deviceName) = 0;
 
-    // The password prompt without a user name, for the shared folder `shareName`. Empty when cancelled.
-    virtual std::optional<std::string> PromptSharePassword(const std::string& shareName) = 0;
+    // The password prompt without a user name, for the shared folder of network path `remoteName`.
+    // Empty when cancelled.
+    virtual std::optional<std::string> PromptSharePassword(const std::string& remoteName) = 0;
 
     // Loads the share page again (timer 889); does not wait.
     virtual void ReloadSharePage() = 0;

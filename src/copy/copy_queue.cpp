@@ -9,7 +9,8 @@ namespace {
 LPVOID StateFor(const std::shared_ptr<CopyQueueState>& state) { return new std::shared_ptr<CopyQueueState>(state); }
 }  // namespace
 
-CCopyQueue::CCopyQueue(WizardHost& host, HWND window) : m_state(std::make_shared<CopyQueueState>(host, window)) {}
+CCopyQueue::CCopyQueue(std::shared_ptr<WizardHost> host, HWND window)
+    : m_state(std::make_shared<CopyQueueState>(std::move(host), window)) {}
 
 int CCopyQueue::CopyDroppedItem(const std::string& path, uint32_t itemType,
                                 const std::function<std::string()>& chooseDevice) {

@@ -15,8 +15,8 @@ constexpr UINT ID_COPY_STARTED = 9004;
 
 class CCopyQueue {
 public:
-    // `host` hears of failures and must stay usable for the whole process; `window` gets ID_COPY_STARTED.
-    CCopyQueue(WizardHost& host, HWND window);
+    // `host` hears of failures; `window` gets ID_COPY_STARTED. Workers keep both as long as they run.
+    CCopyQueue(std::shared_ptr<WizardHost> host, HWND window);
 
     // The drop callback's work, on the window's thread. `chooseDevice` runs on the first item of a drop and
     // gives the destination appliance's name, or empty when there is none (after telling the user); the

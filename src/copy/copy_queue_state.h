@@ -10,9 +10,10 @@
 #include <mutex>
 
 struct CopyQueueState {
-    CopyQueueState(WizardHost& host, HWND window) : host(host), window(window), locale(::GetThreadLocale()) {}
+    CopyQueueState(std::shared_ptr<WizardHost> host, HWND window)
+        : host(std::move(host)), window(window), locale(::GetThreadLocale()) {}
 
-    WizardHost& host;
+    const std::shared_ptr<WizardHost> host;
     const HWND window;   // told of each batch's start; owns the progress windows
     const LCID locale;   // the window thread's, so the other threads load the same language's resources
 

@@ -87,7 +87,7 @@ UINT CopyWorkerThread(LPVOID param) {
             batch->finished = true;  // its progress window closes now, before any report
         }
         if (!failures.empty())
-            state.host.ShowMessage(FormatText(LoadResString(IDS_COPY_FAILED), failures), MB_OK | MB_ICONWARNING);
+            state.host->ShowMessage(FormatText(LoadResString(IDS_COPY_FAILED), failures), MB_OK | MB_ICONWARNING);
         std::lock_guard<std::mutex> lock(state.mutex);
         state.batches.pop_front();
     }

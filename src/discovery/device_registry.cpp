@@ -4,16 +4,6 @@
 
 const char kDefaultDeviceName[] = "QX-Harborbox";
 
-AdminCredentials CredentialCache::Get() const {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_credentials;
-}
-
-void CredentialCache::Set(const AdminCredentials& credentials) {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_credentials = credentials;
-}
-
 DeviceEntry* DeviceRegistry::SelectedEntry() {
     const int selected = selectedDevice;
     if (selected < 0) return nullptr;

@@ -2,39 +2,17 @@
 // that the wizard window keeps beside it.
 #pragma once
 #include "discovery/device_entry.h"
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <list>
-#include <mutex>
-#include <string>
 
-struct AdminCredentials {
-    std::string userName;
-    std::string password;
-};
-
-// Administrator user name and password last typed in; emptied by every scan. Guarded: the scan thread
-// empties it while the window may read it.
-class CredentialCache {
-public:
-    AdminCredentials Get() const;
-    void Set(const AdminCredentials& credentials);
-    void Clear() { Set({}); }
-
-private:
-    mutable std::mutex m_mutex;
-    AdminCredentials m_credentials;
-};
-
-class DeviceRegistry {
-public:
-    std::list<DeviceEntry> devices;           // insertion order until a scan sorts it
-    std::atomic<int> deviceCount{0};          // entries after the last scan
-    std::atomic<int> selectedDevice{-1};      // list position; -1 while a scan runs
-    std::atomic<std::time_t> scanStartTime{0};
-    CredentialCache credentials;
+// A plain value: the wizard window's thread owns the one it shows; a scan fills one of its own and hands it over.
+struct DeviceRegistry {
+    std::list<DeviceEntry> devices;  // insertion order until a scan sorts it
+    int deviceCount = 0;             // entries after the last scan
+    int selectedDevice = -1;         // list position; -1 while a scan runs
+    std::time_t scanStartTime = 0;
 
     // The entry `selectedDevice` steps from the first, or null.
     DeviceEntry* SelectedEntry();

@@ -63,7 +63,6 @@ std::vector<uint32_t> GetLocalBroadcastAddresses() {
 
 int ScanForDevices(DeviceRegistry& registry) {
     registry.scanStartTime = std::time(nullptr);
-    registry.credentials.Clear();
     registry.devices.clear();
     registry.deviceCount = 0;
 

@@ -1,6 +1,6 @@
 #include "webmgmt/appliance_request.h"
-#include "app/quickmap_dlg.h"
-#include "framework/app.h"
+#include "common/text_compare.h"
+#include "common/wizard_host.h"
 #include "framework/message_pump.h"
 #include "framework/wait_cursor.h"
 #include "webmgmt/appliance_session.h"
@@ -18,19 +18,19 @@ const char kFormHeaders[] =
     "Accept-Language: fr\r\nContent-Type: application/x-www-form-urlencoded\r\nUser-Agent: RirAzaDezi/1.0\r\n";
 const UINT kBodyPiece = 1999;
 
-// The wait cursor and the wizard window's progress animation for the time of one request.
+// The wait cursor and the window's progress animation for the time of one request.
 class RequestFeedback {
 public:
-    RequestFeedback() : m_pDialog(dynamic_cast<CQuickmapDlg*>(AfxGetMainWnd())) {
-        if (m_pDialog) m_pDialog->SetProgressAnimation(true);
+    explicit RequestFeedback(WizardHost* host) : m_pHost(host) {
+        if (m_pHost) m_pHost->SetProgressAnimation(true);
     }
     ~RequestFeedback() {
-        if (m_pDialog) m_pDialog->SetProgressAnimation(false);
+        if (m_pHost) m_pHost->SetProgressAnimation(false);
     }
 
 private:
     CWaitCursor m_wait;
-    CQuickmapDlg* m_pDialog;
+    WizardHost* m_pHost;
 };
 
 std::unique_ptr<CHttpFile> OpenGet(CHttpConnection& connection, const std::string& object) {
@@ -42,6 +42,12 @@ bool SendAndReadStatus(CHttpFile& request, DWORD& status) {
 }
 
 bool IsRedirect(DWORD status) { return status == 301 || status == 302 || status == 303; }
+
+// The credentials go along, so a redirect is followed only to the very server they were meant for.
+bool IsSameServer(DWORD serviceType, const std::string& server, INTERNET_PORT port, const std::string& host,
+                  INTERNET_PORT hostPort) {
+    return serviceType == INTERNET_SERVICE_HTTP && port == hostPort && CompareNoCase(server.c_str(), host.c_str()) == 0;
+}
 
 // Stores the body in the reply file. False when the transfer broke off, the body fell short of its declared
 // length or outgrew the limit; then no reply file remains. An empty body leaves no file either.
@@ -82,8 +88,9 @@ bool SaveBody(CHttpFile& request, const std::string& path) {
 }  // namespace
 
 int SendApplianceRequest(const std::string& title, const std::string& host, INTERNET_PORT port,
-                         const std::string& object, const std::string& userName, const std::string& password) {
-    RequestFeedback feedback;
+                         const std::string& object, const std::string& userName, const std::string& password,
+                         WizardHost* feedbackHost) {
+    RequestFeedback feedback(feedbackHost);
     const std::string replyFile = ReplyFilePath();
     ::DeleteFileA(replyFile.c_str());
 
@@ -110,6 +117,7 @@ int SendApplianceRequest(const std::string& title, const std::string& host, INTE
         std::string server, targetObject;
         INTERNET_PORT targetPort = 0;
         if (!AfxParseURL(*target, serviceType, server, targetObject, targetPort)) return 0;
+        if (!IsSameServer(serviceType, server, targetPort, host, port)) return 0;
         connection = session.GetHttpConnection(server, targetPort, userName, password);
         if (!connection) return 0;
         request = OpenGet(*connection, targetObject);

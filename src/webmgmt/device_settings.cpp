@@ -1,15 +1,13 @@
 #include "webmgmt/device_settings.h"
-#include "app/app_globals.h"
-#include "app/quickmap_dlg.h"
 #include "common/text_compare.h"
+#include "common/wizard_host.h"
 #include "discovery/datagram.h"
 #include "discovery/datagram_exchange.h"
-#include "discovery/scan_thread.h"
 #include "framework/resource_strings.h"
 #include "framework/wait_cursor.h"
 #include "res/resource.h"
-#include "webmgmt/admin_credentials.h"
 #include "webmgmt/appliance_request.h"
+#include "webmgmt/page_templates.h"
 #include "webmgmt/unique_name.h"
 #include "webmgmt/utf8_text.h"
 #include <cstdio>
@@ -26,74 +24,61 @@ std::string FormatWith(UINT formatId, const std::string& value) {
     return text.data();
 }
 
-int SendWithCachedCredentials(const CredentialCache& cache, const std::string& host, const std::string& object) {
-    const AdminCredentials credentials = cache.Get();
-    return SendApplianceRequest(LoadResString(IDS_APP_TITLE), host, kWebPort, object, ToUtf8(credentials.userName),
-                                ToUtf8(credentials.password));
+int SendWithCredentials(const DeviceSettingsWork& work, const std::string& object, WizardHost& host) {
+    return SendApplianceRequest(LoadResString(IDS_APP_TITLE), work.host, kWebPort, object,
+                                ToUtf8(work.credentials.userName), ToUtf8(work.credentials.password), &host);
 }
 
-void CacheEntryCredentials(CredentialCache& cache, const DeviceEntry& entry) {
-    cache.Set({entry.userName, entry.password});
+void TakeEntryCredentials(DeviceSettingsWork& work) {
+    work.credentials = {work.entry.userName, work.entry.password};
 }
 }  // namespace
 
-int SetUniqueDeviceName(CQuickmapDlg& window) {
+int SetUniqueDeviceName(DeviceSettingsWork& work, WizardHost& host) {
     CWaitCursor wait;
-    DeviceRegistry& registry = window.Registry();
-    DeviceEntry* entry = registry.SelectedEntry();
-    if (!entry) return 0;
-    const int item = registry.selectedDevice;
-    const std::string listedName = window.DeviceList().GetItemText(item, 0);
-    const std::string host = window.DeviceList().GetItemText(item, 1);
-    const std::string newName = UniqueDeviceName(*entry);
-    const std::string title = LoadResString(IDS_APP_TITLE);
-
-    if (CompareNoCase(newName.c_str(), listedName.c_str()) == 0) {
-        ::MessageBoxA(window.m_hWnd, FormatWith(IDS_ALREADY_UNIQUE, newName).c_str(), title.c_str(),
-                      MB_OK | MB_ICONINFORMATION);
+    const std::string newName = UniqueDeviceName(work.entry);
+    if (CompareNoCase(newName.c_str(), work.listedName.c_str()) == 0) {
+        host.ShowMessage(FormatWith(IDS_ALREADY_UNIQUE, newName), MB_OK | MB_ICONINFORMATION);
         return 0;
     }
-    if (::MessageBoxA(window.m_hWnd, LoadResString(IDS_UNIQUE_NAME_WARNING).c_str(), title.c_str(),
-                      MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return 0;
+    if (host.ShowMessage(LoadResString(IDS_UNIQUE_NAME_WARNING), MB_YESNO | MB_ICONQUESTION) != IDYES) return 0;
 
-    CacheEntryCredentials(registry.credentials, *entry);
+    TakeEntryCredentials(work);
     char object[256];
     std::snprintf(object, sizeof object, g_strUrlSetDeviceName, newName.c_str());
-    int status = SendWithCachedCredentials(registry.credentials, host, object);
+    int status = SendWithCredentials(work, object, host);
     if (status == HTTP_STATUS_DENIED) {
-        if (!PromptAdminCredentials(registry.credentials, listedName)) return 0;
+        const auto typed = host.PromptAdminCredentials(work.listedName);
+        if (!typed) return 0;
+        work.credentials = *typed;
         CWaitCursor waitAgain;
-        status = SendWithCachedCredentials(registry.credentials, host, object);
+        status = SendWithCredentials(work, object, host);
     }
     if (status == HTTP_STATUS_OK) {
+        // The appliance takes a moment to answer under its new name.
         ::Sleep(1000);
-        window.EndScan();
-        const AdminCredentials credentials = registry.credentials.Get();
-        CopyToField(entry->name, newName.c_str(), newName.size());
-        CopyToField(entry->userName, credentials.userName.c_str(), credentials.userName.size());
-        CopyToField(entry->password, credentials.password.c_str(), credentials.password.size());
-        FillDeviceList(window);
+        CopyToField(work.entry.name, newName.c_str(), newName.size());
+        CopyToField(work.entry.userName, work.credentials.userName.c_str(), work.credentials.userName.size());
+        CopyToField(work.entry.password, work.credentials.password.c_str(), work.credentials.password.size());
+        work.renamed = true;
     } else {
-        window.ReportFailure(status == HTTP_STATUS_DENIED ? IDS_INVALID_LOGIN : IDS_DEVICE_INFO_FAILED);
+        host.ReportFailure(status == HTTP_STATUS_DENIED ? IDS_INVALID_LOGIN : IDS_DEVICE_INFO_FAILED);
     }
-    window.SetProgressAnimation(false);
+    host.SetProgressAnimation(false);
     return 1;
 }
 
-int UpdateDeviceLanguage(CQuickmapDlg& window) {
+int UpdateDeviceLanguage(DeviceSettingsWork& work, WizardHost& host) {
     CWaitCursor wait;
-    DeviceRegistry& registry = window.Registry();
-    DeviceEntry* entry = registry.SelectedEntry();
-    if (!entry) return 1;
-    QueryDevice(registry, entry->ipAddress);
-    if (entry->languageSet == 1 || CompareNoCase(g_strLanguage.c_str(), "English") == 0) return 1;
+    DeviceRegistry queried;
+    queried.devices.push_back(work.entry);
+    QueryDevice(queried, work.entry.ipAddress);
+    work.entry = queried.devices.front();
+    if (work.entry.languageSet == 1 || CompareNoCase(work.language.c_str(), "English") == 0) return 1;
 
-    CacheEntryCredentials(registry.credentials, *entry);
+    TakeEntryCredentials(work);
     char object[256];
-    std::snprintf(object, sizeof object, g_strUrlSetLanguage, g_strLanguage.c_str());
-    const std::string host = window.DeviceList().GetItemText(registry.selectedDevice, 1);
-    if (SendWithCachedCredentials(registry.credentials, host, object) != HTTP_STATUS_OK)
-        window.ReportFailure(IDS_DEVICE_INFO_FAILED);
+    std::snprintf(object, sizeof object, g_strUrlSetLanguage, work.language.c_str());
+    if (SendWithCredentials(work, object, host) != HTTP_STATUS_OK) host.ReportFailure(IDS_DEVICE_INFO_FAILED);
     return 1;
 }

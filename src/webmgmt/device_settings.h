@@ -1,12 +1,25 @@
-// Changes to the selected appliance's own settings through its web pages.
+// Changes to an appliance's own settings through its web pages. Both run on workers: they get the
+// appliance and the window's credential cache as values, ask the user through the host, and leave what
+// changed in the work record for the window to apply.
 #pragma once
+#include "common/admin_credentials.h"
+#include "discovery/device_entry.h"
+#include <string>
 
-class CQuickmapDlg;
+class WizardHost;
 
-// Renames the selected appliance to its unique MAC-derived name. Returns 0 when nothing was sent
-// (already unique, declined, prompt cancelled), else 1. Runs on the web-operation worker.
-int SetUniqueDeviceName(CQuickmapDlg& window);
+struct DeviceSettingsWork {
+    DeviceEntry entry;             // the selected appliance; its name, login and language flag are updated
+    std::string listedName;        // its name as the device list shows it
+    std::string host;              // its address as the device list shows it
+    std::string language;          // the program's language
+    AdminCredentials credentials;  // the window's credential cache, before and after
+    bool renamed = false;          // entry carries the new name
+};
 
-// Tells the selected appliance the program's language unless it has one or the program speaks English.
-// Runs on the window thread, before the web manager opens.
-int UpdateDeviceLanguage(CQuickmapDlg& window);
+// Renames the appliance to its unique MAC-derived name. Returns 0 when nothing was sent (already unique,
+// declined, prompt cancelled), else 1.
+int SetUniqueDeviceName(DeviceSettingsWork& work, WizardHost& host);
+
+// Tells the appliance the program's language unless it has one or the program speaks English.
+int UpdateDeviceLanguage(DeviceSettingsWork& work, WizardHost& host);

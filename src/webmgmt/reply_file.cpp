@@ -1,9 +1,10 @@
 #include "webmgmt/reply_file.h"
-#include "app/app_globals.h"
 #include "framework/handles.h"
 #include "framework/wait_cursor.h"
 #include "webmgmt/reply_lookup.h"
 #include <windows.h>
+
+std::string g_strTempFile;
 
 namespace {
 const char kReplyFileName[] = "Harborbox.tmp";
@@ -17,8 +18,7 @@ std::string DefaultReplyFilePath() {
 }
 
 std::string ReplyFilePath() {
-    if (g_strTempFile.empty()) g_strTempFile = DefaultReplyFilePath();
-    return g_strTempFile;
+    return g_strTempFile.empty() ? DefaultReplyFilePath() : g_strTempFile;
 }
 
 std::string FindReplyValue(const std::string& marker, ReplyStatus* status) {

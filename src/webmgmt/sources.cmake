@@ -3,5 +3,5 @@ qm_windows_sources(webmgmt/appliance_request.cpp webmgmt/appliance_session.cpp w
                    webmgmt/utf8_text.cpp)
 
 list(APPEND QM_EXTRA_LIBS wininet)
-qm_portable_sources(webmgmt/unique_name.cpp)
-qm_windows_sources(webmgmt/admin_credentials.cpp webmgmt/device_settings.cpp)
+qm_portable_sources(webmgmt/unique_name.cpp webmgmt/page_templates.cpp)
+qm_windows_sources(webmgmt/device_settings.cpp)

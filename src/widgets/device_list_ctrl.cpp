@@ -41,6 +41,8 @@ void CDeviceListCtrl::SetUpColumnsAndImages(const std::string& nameHeading, cons
     // A DIB section keeps the pictures' colours; a plain load would reduce them to 16.
     m_images = ::ImageList_LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDB_DEVICE_IMAGES), 16, 16,
                                       RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    // The list is ours and freed once, by our destructor: the control must not free it as well.
+    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, ::GetWindowLongPtrA(m_hWnd, GWL_STYLE) | LVS_SHAREIMAGELISTS);
     SetImageList(m_images, LVSIL_SMALL);
     InsertItem(0, searchingText, kImageSearching);
 }

@@ -139,6 +139,9 @@ DWORD CIconButton::SetIconHandles(HICON iconIn, HICON iconOut) {
             FreeIcons();
             result = 1;
         }
+    } else if (iconOut && iconOut != IconOutMarker(kDarkerIconOut) && iconOut != IconOutMarker(kGrayIconOut)) {
+        // Without an icon-in the button shows nothing: the icon-out handed over is not kept, so free it.
+        ::DestroyIcon(iconOut);
     }
     if (m_hWnd) Repaint();
     return result;

@@ -27,7 +27,7 @@ start_hidden_writes_run_value() {
   tb_wine_bg "$TB_LOGS/first.out" "$EXE" -s
   FIRST_PID=$TB_LAST_PID
   tb_wait_until 20 run_value >/dev/null || return 1
-  [[ $(run_value) == "$EXE_WIN -s" ]] || { echo "Run value: $(run_value)" >&2; return 1; }
+  [[ $(run_value) == "\"$EXE_WIN\" -s" ]] || { echo "Run value: $(run_value)" >&2; return 1; }
   # The window is created just after the value is written.
   sleep 1.5
   first_running && ! window_visible
@@ -39,8 +39,9 @@ second_start_upper_s_posts_nothing() {
   tb_wine cmd /c "$EXE_WIN  -S " && sleep 2 && first_running && ! window_visible
 }
 
+# A start that only forwards its command leaves the running instance's autostart alone.
 second_start_shows_first() {
-  tb_wine "$EXE" && tb_wait_until 10 window_visible && first_running
+  tb_wine "$EXE" && tb_wait_until 10 window_visible && first_running && run_value >/dev/null
 }
 
 second_start_uninstall_ends_first() {

@@ -205,6 +205,8 @@ const std::unordered_map<std::string, ApplianceSetter>& shared_appliance_keys() 
         {"redirect_status", [](ApplianceConfig& a, const std::string& v) {
              a.web.redirect_status = parse_redirect_status(v);
          }},
+        {"redirect_host", [](ApplianceConfig& a, const std::string& v) { a.web.redirect_host = v; }},
+        {"content_location", [](ApplianceConfig& a, const std::string& v) { a.web.content_location = v; }},
         {"slow_ms", [](ApplianceConfig& a, const std::string& v) { a.web.slow_ms = parse_int(v, 600000); }},
         {"volumes", [](ApplianceConfig& a, const std::string& v) { a.web_state.volumes = parse_name_list(v); }},
         {"share", [](ApplianceConfig& a, const std::string& v) { a.web_state.shares.push_back(parse_share(v)); }},

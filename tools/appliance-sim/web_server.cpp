@@ -108,12 +108,14 @@ void WebServer::handle(const httplib::Request& request, httplib::Response& respo
         return;
     }
     if (redirected < redirects_wanted(web.fault)) {
-        const std::string host =
-            request.has_header("Host") ? request.get_header_value("Host")
-                                       : request.local_addr + ":" + std::to_string(request.local_port);
+        const std::string host = !web.redirect_host.empty() ? web.redirect_host
+                                 : request.has_header("Host")
+                                     ? request.get_header_value("Host")
+                                     : request.local_addr + ":" + std::to_string(request.local_port);
         std::string location = "http://" + host + "/";
         for (int i = 0; i <= redirected; ++i) location += kRedirectedPrefix;
         response.status = web.redirect_status;
+        if (!web.content_location.empty()) response.set_header("Content-Location", web.content_location);
         response.set_header("Location", location + target);
         return;
     }

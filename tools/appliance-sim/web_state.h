@@ -29,6 +29,8 @@ struct WebSettings {
     bool basic_auth = false;  // every page needs the administrator's Basic credentials
     WebFault fault = WebFault::none;
     int redirect_status = 302;
+    std::string redirect_host;     // where redirects point; empty: the host the request named
+    std::string content_location;  // sent with redirects when not empty, ahead of Location
     int slow_ms = 3000;
 };
 

@@ -1,6 +1,5 @@
 // The wizard's page state machine, driven as a user would through its buttons.
 #include "app/help_dlg.h"
-#include "discovery/scan_thread.h"
 #include "framework/resource_strings.h"
 #include "wizard_fixture.h"
 
@@ -188,7 +187,7 @@ TEST_F(WizardPages, WatchdogAbandonsAWorkerAfter600TicksAndFreesTheButtons) {
     m_window->SetProgressAnimation(true);
     m_window->m_nProgressTicks = 598;  // the last few of the 600 ticks (30 s)
     testbed::PumpUntil([&] { return !m_window->m_pWorkerThread; }, 3000);
-    EXPECT_EQ(m_window->m_pWorkerThread.load(), nullptr);
+    EXPECT_EQ(m_window->m_pWorkerThread, nullptr);
     testbed::PumpUntil([&] { return !m_boxes->Texts().empty(); });
     EXPECT_TRUE(m_boxes->Saw("Could not get the device information from the Harborbox."));
     Click(IDC_NEXT);  // works again
@@ -204,8 +203,10 @@ TEST_F(WizardPages, ALateWorkerOfAnAbandonedPageChangesNothing) {
     // A new worker starts for the current page; the abandoned one's end must not clear it.
     CWinThread* current = reinterpret_cast<CWinThread*>(0x2);
     m_window->m_pWorkerThread = current;
-    m_window->WorkerFinished(0);  // the generation the abandoned worker was started for
-    EXPECT_EQ(m_window->m_pWorkerThread.load(), current);
+    bool applied = false;
+    m_window->ApplyWorkerResult(0, [&] { applied = true; });  // the generation the abandoned worker had
+    EXPECT_FALSE(applied);
+    EXPECT_EQ(m_window->m_pWorkerThread, current);
     m_window->m_pWorkerThread = nullptr;
 }
 
@@ -287,7 +288,7 @@ TEST_F(WizardPages, DeviceListColumnsShareTheWidth) {
 }
 
 TEST_F(WizardPages, ClickingTheNotFoundRowOpensTheTroubleshootingHelp) {
-    FillDeviceList(*m_window);  // nothing found
+    m_window->FillDeviceList();  // nothing found
     EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox not found.");
     EXPECT_EQ(m_window->DeviceList().GetItemImage(0), 8);
     EXPECT_EQ(Status(),
@@ -311,7 +312,7 @@ TEST_F(WizardPages, ConflictingNamesAreMarkedAndReported) {
     AddDevice("Media", "10.77.0.3");
     AddDevice("media", "10.77.0.4");
     AddDevice("Office", "10.77.0.2");
-    FillDeviceList(*m_window);
+    m_window->FillDeviceList();
     CDeviceListCtrl& list = m_window->DeviceList();
     ASSERT_EQ(list.GetItemCount(), 3);
     EXPECT_EQ(list.GetItemImage(0), 9);

@@ -2,7 +2,6 @@
 #include "window_driver.h"
 #include "res/resource_aux.h"
 #include <gtest/gtest.h>
-#include <thread>
 
 using testbed::DialogDriver;
 using testbed::ItemText;
@@ -34,9 +33,7 @@ std::function<void(HWND)> Answer(SeenPrompt& seen, const char* userName, const c
 }  // namespace
 
 TEST(PasswordDialog, SharePasswordKeepsUserNameGreyAndWritesItEmptyOnOk) {
-    CredentialCache cache;
-    cache.Set({"admin", "earlier"});
-    CPasswordDlg dialog(cache);
+    CPasswordDlg dialog;
     dialog.m_strPrompt = CPasswordDlg::SharePrompt("\\\\QX-Harborbox\\Private");
     SeenPrompt seen;
     DialogDriver driver(kCaption, Answer(seen, nullptr, "s3cret", IDOK));
@@ -46,49 +43,41 @@ TEST(PasswordDialog, SharePasswordKeepsUserNameGreyAndWritesItEmptyOnOk) {
     EXPECT_EQ(seen.prompt, "Enter password to connect to the private shared folder: \\\\QX-Harborbox\\Private");
     EXPECT_FALSE(seen.userNameEnabled);
     EXPECT_EQ(seen.userName, "");
-    EXPECT_EQ(cache.Get().userName, "");
-    EXPECT_EQ(cache.Get().password, "s3cret");
+    EXPECT_EQ(dialog.m_typed.userName, "");
+    EXPECT_EQ(dialog.m_typed.password, "s3cret");
 }
 
-TEST(PasswordDialog, AdministratorLoginOnAWorkerThreadWritesBothFields) {
-    CredentialCache cache;
+TEST(PasswordDialog, AdministratorLoginGivesBothFields) {
     SeenPrompt seen;
-    INT_PTR result = 0;
     DialogDriver driver(kCaption, Answer(seen, "admin", "p\xE4ss word", IDOK));
-    std::thread worker([&] {
-        CPasswordDlg dialog(cache);
-        dialog.m_strPrompt = CPasswordDlg::AdminPrompt("QX-Harborbox");
-        dialog.m_bUserNameEnabled = 1;
-        result = dialog.DoModal();
-    });
-    worker.join();
+    CPasswordDlg dialog;
+    dialog.m_strPrompt = CPasswordDlg::AdminPrompt("QX-Harborbox");
+    dialog.m_bUserNameEnabled = 1;
+    const INT_PTR result = dialog.DoModal();
     ASSERT_TRUE(driver.Finish());
 
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(seen.prompt, "Enter administrator username/password for Harborbox:\n\\\\QX-Harborbox")
         << "the device name goes on a second line";
     EXPECT_TRUE(seen.userNameEnabled);
-    EXPECT_EQ(cache.Get().userName, "admin");
-    EXPECT_EQ(cache.Get().password, "p\xE4ss word");
+    EXPECT_EQ(dialog.m_typed.userName, "admin");
+    EXPECT_EQ(dialog.m_typed.password, "p\xE4ss word");
 }
 
-TEST(PasswordDialog, CancelLeavesTheCacheAlone) {
-    CredentialCache cache;
-    cache.Set({"admin", "earlier"});
-    CPasswordDlg dialog(cache);
+TEST(PasswordDialog, CancelGivesNothing) {
+    CPasswordDlg dialog;
     dialog.m_strPrompt = CPasswordDlg::AdminPrompt("QX-Harborbox");
     dialog.m_bUserNameEnabled = 1;
     SeenPrompt seen;
     DialogDriver driver(kCaption, Answer(seen, "intruder", "guess", IDCANCEL));
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     ASSERT_TRUE(driver.Finish());
-    EXPECT_EQ(cache.Get().userName, "admin");
-    EXPECT_EQ(cache.Get().password, "earlier");
+    EXPECT_EQ(dialog.m_typed.userName, "");
+    EXPECT_EQ(dialog.m_typed.password, "");
 }
 
 TEST(PasswordDialog, PasswordIsMaskedAndControlsSitWhereTheLayoutPutsThem) {
-    CredentialCache cache;
-    CPasswordDlg dialog(cache);
+    CPasswordDlg dialog;
     struct Placed {
         int id;
         RECT units;

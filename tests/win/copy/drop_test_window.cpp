@@ -1,7 +1,7 @@
 #include "drop_test_window.h"
+#include "file_drop.h"
 #include "res/resource_copy.h"
 #include "window_driver.h"
-#include <shlobj.h>
 
 bool RecordingHost::RunOnWindow(const std::function<void()>& work) {
     work();
@@ -46,19 +46,7 @@ void DropTestWindow::InstallCopyCallback() {
                         }});
 }
 
-void DropTestWindow::PostDrop(const std::vector<std::string>& paths) const {
-    std::string names;
-    for (const std::string& path : paths) names += path + '\0';
-    names += '\0';
-    HGLOBAL memory = ::GlobalAlloc(GHND | GMEM_SHARE, sizeof(DROPFILES) + names.size());
-    auto* header = static_cast<DROPFILES*>(::GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->pt = {20, 30};
-    header->fWide = FALSE;
-    memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), names.data(), names.size());
-    ::GlobalUnlock(memory);
-    ::PostMessageA(m_list.m_hWnd, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-}
+void DropTestWindow::PostDrop(const std::vector<std::string>& paths) const { PostFileDrop(m_list.m_hWnd, paths); }
 
 bool DropTestWindow::WaitUntilCopied(DWORD timeoutMs) const {
     testbed::PumpFor(100);  // the posted drop is read first

@@ -16,9 +16,7 @@ public:
     int ShowMessage(const std::string& text, unsigned flags) override;
     void ReportFailure(unsigned) override {}
     void SetProgressAnimation(bool) override {}
-    std::optional<AdminCredentials> PromptAdminCredentials(const std::string&, const AdminCredentials&) override {
-        return std::nullopt;
-    }
+    std::optional<AdminCredentials> PromptAdminCredentials(const std::string&) override { return std::nullopt; }
     std::optional<std::string> PromptSharePassword(const std::string&) override { return std::nullopt; }
     void ReloadSharePage() override {}
     std::vector<std::string> Messages() const;
@@ -36,7 +34,7 @@ public:
 
     CDeviceListCtrl& List() { return m_list; }
     CCopyQueue& Queue() { return *m_queue; }
-    RecordingHost& Host() { return m_host; }
+    RecordingHost& Host() { return *m_host; }
     // Installs the copy queue as the list's drop callback; the first row is the destination.
     void InstallCopyCallback();
     // Posts a real HDROP naming `paths` to the list, as the shell does.
@@ -48,7 +46,7 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    RecordingHost m_host;
+    std::shared_ptr<RecordingHost> m_host = std::make_shared<RecordingHost>();
     CDeviceListCtrl m_list;
     std::unique_ptr<CCopyQueue> m_queue;
 };

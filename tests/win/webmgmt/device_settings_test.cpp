@@ -2,10 +2,8 @@
 // appliance; what it received is read from its request log.
 #include "app/app_globals.h"
 #include "app/wizard_fixture.h"
-#include "discovery/scan_thread.h"
 #include "test_bed.h"
 #include "res/resource.h"
-#include "webmgmt/device_settings.h"
 #include <winsock2.h>
 #include <cstring>
 
@@ -18,6 +16,14 @@ size_t LogCount(const std::string& needle) {
 }
 
 std::string RecorderLog() { return testbed::ReadTextFile(testbed::EnvPath("QM_RECORDER_LOG")); }
+
+// Manage on the selected appliance; returns once the browser was started for it.
+bool ManageOpensTheBrowser(CQuickmapDlg& window) {
+    const size_t before = RecorderLog().size();
+    window.OpenWebManager();
+    return testbed::PumpUntil(
+        [&] { return RecorderLog().find("http://10.77.0.2", before) != std::string::npos; }, 10000);
+}
 }  // namespace
 
 class DeviceSettings : public WizardFixture {
@@ -29,7 +35,12 @@ protected:
         const uint8_t data[8] = {0, 0, 0x00, 0x11, 0x32, 0xAA, 0x34, 0x56};
         std::memcpy(entry.deviceData, data, sizeof data);
         entry.ipAddress = testbed::ApplianceAddress();
-        FillDeviceList(*m_window);
+        m_window->FillDeviceList();
+    }
+    // The device menu's "unique name" command; its worker has ended when this returns.
+    void RenameToUniqueName() {
+        ::SendMessageA(m_hwnd, WM_COMMAND, ID_DEVICE_UNIQUE_NAME, 0);
+        EXPECT_TRUE(WaitForWorker(15000));
     }
     void TearDown() override {
         g_strLanguage = "English";
@@ -39,7 +50,7 @@ protected:
 
 TEST_F(DeviceSettings, AnAlreadyUniqueNameInAnyCaseSendsNothing) {
     ListAppliance("harborbox-3456");
-    EXPECT_EQ(SetUniqueDeviceName(*m_window), 0);
+    RenameToUniqueName();
     EXPECT_TRUE(m_boxes->Saw("No changes to be made. The device name Harborbox-3456 is already a unique name."));
     EXPECT_EQ(LogCount("processnetworkname"), 0u);
 }
@@ -47,13 +58,13 @@ TEST_F(DeviceSettings, AnAlreadyUniqueNameInAnyCaseSendsNothing) {
 TEST_F(DeviceSettings, DecliningTheWarningSendsNothing) {
     ListAppliance("Office");
     m_boxes->SetDecline(true);
-    EXPECT_EQ(SetUniqueDeviceName(*m_window), 0);
+    RenameToUniqueName();
     EXPECT_EQ(LogCount("processnetworkname"), 0u);
 }
 
 TEST_F(DeviceSettings, RenamingSendsTheMacNameAndListsIt) {
     ListAppliance("Office");
-    EXPECT_EQ(SetUniqueDeviceName(*m_window), 1);
+    RenameToUniqueName();
     EXPECT_EQ(LogCount("GET /generalsetup/processnetworkname.asp?machine_name=Harborbox-3456&submit=update"), 1u);
     EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox-3456");
     EXPECT_STREQ(m_window->Registry().devices.front().name, "Harborbox-3456");
@@ -63,16 +74,16 @@ TEST_F(DeviceSettings, EnglishNeverSetsTheLanguage) {
     ListAppliance("Office");
     g_strLanguage = "English";
     m_window->Registry().selectedDevice = 0;
-    m_window->OpenWebManager();
+    EXPECT_TRUE(ManageOpensTheBrowser(*m_window));
     EXPECT_EQ(LogCount("processlangupdate"), 0u);
-    EXPECT_TRUE(testbed::PumpUntil([] { return RecorderLog().find("http://10.77.0.2") != std::string::npos; }));
 }
 
 TEST_F(DeviceSettings, GermanIsSentToAnApplianceWithoutALanguage) {
     ListAppliance("Office");
     g_strLanguage = "German";
     m_window->Registry().selectedDevice = 0;
-    UpdateDeviceLanguage(*m_window);
+    // The language page goes out before the browser opens.
+    EXPECT_TRUE(ManageOpensTheBrowser(*m_window));
     EXPECT_EQ(m_window->Registry().devices.front().languageSet, 0);  // as its query answer said
     EXPECT_EQ(LogCount("GET /generalsetup/processlangupdate.asp?language=German&submit=update"), 1u);
 }
@@ -91,7 +102,7 @@ class DeviceSettingsAuth : public DeviceSettings {};
 TEST_F(DeviceSettingsAuth, ALoginPromptThenSuccessUpdatesTheList) {
     ListAppliance("Office");
     testbed::DialogDriver login("Enter Harborbox Password", LogIn("secret"));
-    EXPECT_EQ(SetUniqueDeviceName(*m_window), 1);
+    RenameToUniqueName();
     EXPECT_TRUE(login.Finish());
     EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox-3456");
     EXPECT_STREQ(m_window->Registry().devices.front().userName, "admin");
@@ -101,7 +112,7 @@ TEST_F(DeviceSettingsAuth, ALoginPromptThenSuccessUpdatesTheList) {
 TEST_F(DeviceSettingsAuth, AWrongLoginIsReported) {
     ListAppliance("Office");
     testbed::DialogDriver login("Enter Harborbox Password", LogIn("wrong"));
-    EXPECT_EQ(SetUniqueDeviceName(*m_window), 1);
+    RenameToUniqueName();
     EXPECT_TRUE(login.Finish());
     EXPECT_TRUE(m_boxes->Saw("Invalid username or password."));
     EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Office");

@@ -1,11 +1,13 @@
 // Opening an appliance's folders in the file manager and its web manager in the browser.
+#include "app/app_globals.h"
 #include "app/quickmap_dlg.h"
+#include "app/worker_threads.h"
 #include "framework/wait_cursor.h"
 #include "framework/handles.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
 #include "shares/browser_path.h"
-#include "webmgmt/device_settings.h"
+#include <shellapi.h>
 #include <vector>
 
 namespace {
@@ -40,8 +42,7 @@ void CQuickmapDlg::OpenSelectedShare() {
     }
     const HTREEITEM item = m_shareTree.GetSelectedItem();
     if (!item) {
-        ::MessageBoxA(m_hWnd, LoadResString(IDS_SELECT_SHARE_FIRST).c_str(), LoadResString(IDS_APP_TITLE).c_str(),
-                      MB_OK | MB_ICONINFORMATION);
+        ShowMessage(LoadResString(IDS_SELECT_SHARE_FIRST), MB_OK | MB_ICONINFORMATION);
         return;
     }
     const HTREEITEM root = m_shareTree.GetRootItem();
@@ -51,18 +52,37 @@ void CQuickmapDlg::OpenSelectedShare() {
 }
 
 void CQuickmapDlg::OpenWebManager() {
-    CWaitCursor wait;
     if (m_bScanning || !EnsureDeviceSelected()) return;
     const DeviceEntry* entry = m_registry.SelectedEntry();
     if (!entry) return;
-    UpdateDeviceLanguage(*this);
-    OpenByShell(GetBrowserPath(), std::string("http://") + entry->ipText);
+    StartManage(std::string("http://") + entry->ipText);
 }
 
 void CQuickmapDlg::OnManageDevice() {
     const HTREEITEM item = m_shareTree.GetSelectedItem();
     if (!item) return;
-    const std::string address = m_shareTree.GetItemText(item);
-    UpdateDeviceLanguage(*this);
-    OpenByShell(GetBrowserPath(), "http://" + address);
+    StartManage("http://" + m_shareTree.GetItemText(item));
+}
+
+void CQuickmapDlg::StartManage(const std::string& url) {
+    // The language page may wait up to the connect time-out: a worker sends it, then the browser opens.
+    const DeviceEntry* entry = m_registry.SelectedEntry();
+    auto* job = new ManageJob{m_link, {}, GetBrowserPath(), url};
+    if (entry) {
+        job->work.entry = *entry;
+        job->work.host = ListedText(m_registry.selectedDevice, 1);
+    }
+    job->work.language = entry ? g_strLanguage : std::string("English");
+    job->work.credentials = m_credentials;
+    if (!entry) {
+        OpenByShell(job->browserPath, url);
+        delete job;
+        return;
+    }
+    if (!StartWorker(&ManageThreadProc, job, false)) delete job;
+}
+
+void CQuickmapDlg::OpenByShell(const std::string& file, const std::string& parameters) {
+    ::ShellExecuteA(nullptr, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(), nullptr,
+                    SW_SHOWNORMAL);
 }
