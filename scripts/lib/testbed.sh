@@ -478,7 +478,7 @@ tb_teardown() {
   tb_netns_remove "$TB_APP"
   tb_netns_remove "$TB_WS"
   rm -rf "/etc/netns/$TB_WS"
-  [[ -n ${TB_KEEP:-} ]] || rm -rf "${TB_DIR:?}/prefix" "${TB_DIR:?}/home" "${TB_DIR:?}/unc"
+  [[ -n ${TB_KEEP:-} ]] || rm -rf "${TB_DIR:?}/prefix" "${TB_DIR:?}/home"
   TB_DIR=
   return "$rc"
 }

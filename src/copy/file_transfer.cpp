@@ -25,7 +25,7 @@ DWORD CopyBytes(HANDLE in, HANDLE out, std::vector<char>& buffer, CopyProgress* 
 DWORD TransferFile(const std::string& source, const std::string& destination, std::vector<char>& buffer,
                    CopyProgress* progress) {
     fw::unique_handle in(OpenOrNull(::CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)));
+                                                  OPEN_EXISTING, 0, nullptr)));
     if (!in) return ::GetLastError();
     // The basic information only: asking for all of it costs a round trip to the Wine server per file.
     FILE_BASIC_INFO info;
@@ -33,7 +33,7 @@ DWORD TransferFile(const std::string& source, const std::string& destination, st
     // Read-only comes last, so that an unfinished copy can still be removed.
     const DWORD attributes = info.FileAttributes & ~FILE_ATTRIBUTE_DIRECTORY;
     fw::unique_handle out(OpenOrNull(::CreateFileA(destination.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                                   (attributes & ~FILE_ATTRIBUTE_READONLY) | FILE_FLAG_SEQUENTIAL_SCAN,
+                                                   attributes & ~FILE_ATTRIBUTE_READONLY,
                                                    nullptr)));
     if (!out) return ::GetLastError();
     if (buffer.size() < kChunkBytes) buffer.resize(kChunkBytes);
