@@ -119,6 +119,31 @@ TEST(CopyDrop, CancelStopsTheLargeFirstItemAndLeavesNoPartialFile) {
     EXPECT_TRUE(testbed::PumpUntil([] { return !FindCopyProgressWindow(); }, 3000));
 }
 
+TEST(CopyDrop, ASecondDropWaitsBehindTheFirstAndOutlivesItsCancel) {
+    DropTestWindow window({"QX-Harborbox"});
+    window.InstallCopyCallback();
+    const std::string folder = scratch::NewLocalFolder();
+    const std::string big = scratch::UniqueName("first") + ".mp3";
+    const std::string later = scratch::UniqueName("later") + ".mp3";
+    scratch::WriteLarge(folder + "\\" + big, 4ull << 30);
+    Write(folder + "\\" + later, "later");
+    const std::string music = std::string(scratch::kMediaShare) + "\\Music\\";
+
+    window.PostDrop({folder + "\\" + big});
+    window.PostDrop({folder + "\\" + later});
+    HWND first = nullptr;
+    ASSERT_TRUE(testbed::PumpUntil([&] { return (first = FindCopyProgressWindow()) != nullptr; }, 10000));
+    ASSERT_TRUE(testbed::PumpUntil([&] { return IsFile(music + big); }, 10000));
+    EXPECT_FALSE(IsFile(music + later));  // queued behind the running drop
+    ::PostMessageA(first, WM_COMMAND, IDCANCEL, 0);
+
+    // The Cancel belonged to the first drop alone: the second one is copied all the same.
+    ASSERT_TRUE(window.WaitUntilCopied(30000));
+    EXPECT_FALSE(IsFile(music + big));
+    EXPECT_EQ(Read(music + later), "later");
+    EXPECT_TRUE(window.Host().Messages().empty());
+}
+
 TEST(CopyDrop, AnUnreachableApplianceIsReportedOncePerDrop) {
     DropTestWindow window({"NoSuchBox"});
     window.InstallCopyCallback();
