@@ -2,7 +2,7 @@
 #include "framework/handles.h"
 
 namespace {
-constexpr size_t kChunkBytes = 64 << 10;
+constexpr size_t kChunkBytes = 1 << 20;
 
 HANDLE OpenOrNull(HANDLE handle) { return handle == INVALID_HANDLE_VALUE ? nullptr : handle; }
 

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string next = MakeCopyName(destination);
     if (next == destination) __builtin_trap();
     const size_t cut = destination.find_last_of("\\/");
-    const size_t folderLength = cut == std::string::npos ? 0 : cut + 1;
+    const bool drivePrefix = destination.size() >= 2 && destination[1] == ':';  // "C:name"
+    const size_t folderLength = cut != std::string::npos ? cut + 1 : (drivePrefix ? 2 : 0);
     if (next.compare(0, folderLength, destination, 0, folderLength) != 0) __builtin_trap();
     const std::string file = destination.substr(folderLength);
     const size_t dot = file.rfind('.');
