@@ -41,6 +41,13 @@ std::string MakeCopyName(const std::string& path) {
     return path.substr(0, nameStart) + NextCopyFileName(path.substr(nameStart));
 }
 
+std::string LastPathPart(const std::string& path) {
+    std::string trimmed = path;
+    while (trimmed.size() > 1 && trimmed.back() == '\\') trimmed.pop_back();
+    const size_t cut = trimmed.find_last_of("\\/:");
+    return cut == std::string::npos ? trimmed : trimmed.substr(cut + 1);
+}
+
 void AddTrailingBackslash(std::string& path) {
     if (path.empty() || path.back() != '\\') path += '\\';
 }

@@ -7,6 +7,9 @@
 // so the whole original name always survives.
 std::string MakeCopyName(const std::string& path);
 
+// The last part of a path, a folder's name without its trailing "\" included: "a.mp3" of "C:\Music\a.mp3".
+std::string LastPathPart(const std::string& path);
+
 // Appends "\" unless the text already ends with one.
 void AddTrailingBackslash(std::string& path);
 

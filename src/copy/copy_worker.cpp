@@ -1,5 +1,6 @@
 #include "copy/copy_worker.h"
 #include "copy/copy_counter.h"
+#include "copy/copy_names.h"
 #include "copy/copy_queue.h"
 #include "copy/file_copier.h"
 #include "framework/resource_strings.h"
@@ -9,13 +10,6 @@
 #include <vector>
 
 namespace {
-std::string ItemName(const std::string& path) {
-    std::string trimmed = path;
-    while (trimmed.size() > 1 && trimmed.back() == '\\') trimmed.pop_back();
-    const size_t slash = trimmed.rfind('\\');
-    return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
-}
-
 std::string FormatText(const std::string& format, const std::string& insert) {
     const int length = std::snprintf(nullptr, 0, format.c_str(), insert.c_str());
     if (length <= 0) return format;
@@ -56,7 +50,7 @@ std::string CopyBatchItems(CopyQueueState& state, CopyBatch& batch) {
     for (size_t index = 0; NextJob(state, batch, index, job); ++index) {
         if (batch.progress.IsCancelled()) continue;  // the rest of a cancelled drop is not started
         CountNewJobs(state, batch, counted);
-        const std::string name = ItemName(job.source);
+        const std::string name = LastPathPart(job.source);
         batch.progress.SetStatusText("Copying " + name + " to " + job.destination + "...");
         CFileCopier copier(&batch.progress);
         if (!copier.Copy(job.source, job.destination) && !batch.progress.IsCancelled())

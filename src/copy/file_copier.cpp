@@ -20,11 +20,6 @@ uint64_t SizeOfFile(const std::string& path) {
     if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
     return FileSize(data.nFileSizeHigh, data.nFileSizeLow);
 }
-
-std::string FileNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/:");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 }  // namespace
 
 PathKind GetPathKind(const std::string& path, DWORD* error) {
@@ -92,7 +87,7 @@ void CFileCopier::CopyTree(std::string source, std::string destination) {
         CopyOneFile(source, destination, SizeOfFile(source));
     } else if (sourceKind == PATH_FILE && destinationKind == PATH_FOLDER) {
         AddTrailingBackslash(destination);
-        CopyOneFile(source, destination + FileNameOf(source), SizeOfFile(source));
+        CopyOneFile(source, destination + LastPathPart(source), SizeOfFile(source));
     }
 }
 

@@ -40,6 +40,10 @@ TEST(CopyNames, FolderRulesOfTheWalk) {
     EXPECT_FALSE(IsParentFolderText("C:\\Trip", "C:\\"));  // taken as written: no backslash is added or cut
     EXPECT_FALSE(IsParentFolderText("Trip", ""));
 
+    EXPECT_EQ(LastPathPart("C:\\Music\\a.mp3"), "a.mp3");
+    EXPECT_EQ(LastPathPart("\\\\pc\\share\\Trip\\"), "Trip");
+    EXPECT_EQ(LastPathPart("C:a.mp3"), "a.mp3");
+
     std::string path = "C:\\a";
     AddTrailingBackslash(path);
     AddTrailingBackslash(path);

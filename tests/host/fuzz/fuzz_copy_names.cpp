@@ -25,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (next.size() < tail.size() || next.compare(next.size() - tail.size(), tail.size(), tail) != 0) __builtin_trap();
 
     LastFolderName(destination);
+    LastPathPart(destination);
     DepthLimitFor(source, destination);
     IsParentFolderText(source, destination);
     const std::string route = BuildDropDestination("nas", destination);
