@@ -478,6 +478,19 @@ tb_wine_bg() {
   TB_PIDS+=("$TB_LAST_PID")
 }
 
+# tb_unc_share_root NAME...: for an appliance whose config exports no shares, a scratch folder with its
+# copy destinations ("Shared Media", "Shared Data"), reachable from Wine as \\NAME\<share> for each
+# NAME (Wine maps those paths into dosdevices/unc). A NAME that already leads somewhere is left as it
+# is. Prints the folder.
+tb_unc_share_root() {
+  local root=$TB_DIR/unc/$1 name
+  mkdir -p "$root/Shared Media" "$root/Shared Data" "$TB_PREFIX/dosdevices/unc"
+  for name in "$@"; do
+    [[ -e $TB_PREFIX/dosdevices/unc/$name ]] || ln -s "$root" "$TB_PREFIX/dosdevices/unc/$name"
+  done
+  echo "$root"
+}
+
 # tb_wine_reg_value KEY NAME: prints the data of a REG_SZ value, fails when
 # the value does not exist.
 tb_wine_reg_value() {

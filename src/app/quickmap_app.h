@@ -8,7 +8,6 @@
 constexpr UINT ID_CMD_SHOW = 9001;
 constexpr UINT ID_CMD_ABOUT = 9002;
 constexpr UINT ID_CMD_EXIT = 9003;
-constexpr UINT ID_COPY_STARTED = 9004;
 
 extern const char kInstanceName[];      // mutex name and the wizard window's caption
 extern const char kRunKeyPath[];

@@ -4,6 +4,7 @@
 #include "app/wizard_link.h"
 #include "app/worker_threads.h"
 #include "common/text_compare.h"
+#include "copy/copy_queue.h"
 #include "discovery/device_list_rows.h"
 #include "framework/app.h"
 #include "framework/cursor.h"
@@ -69,6 +70,7 @@ BOOL CQuickmapDlg::OnInitDialog() {
     m_comInitialized = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     m_deviceList.SetUpColumnsAndImages(LoadResString(IDS_DEVICE_NAME), LoadResString(IDS_IP_ADDRESS),
                                        LoadResString(IDS_MAC_ADDRESS), LoadResString(IDS_SEARCHING));
+    SetUpCopyDrop();
     SetUpButtons();
     m_hotKeyRegistered = ::RegisterHotKey(m_hWnd, kHotKeyId, MOD_ALT, 'W') != FALSE;
     SetTrayState(TrayState::Searching);
@@ -264,6 +266,7 @@ bool CQuickmapDlg::OnCommand(WORD id, WORD code, HWND control) {
     case ID_CMD_SHOW: ShowFromTray(); return true;
     case ID_CMD_EXIT: ExitProgram(); return true;
     case ID_CMD_ABOUT: ShowAboutBox(); return true;
+    case ID_COPY_STARTED: m_copyQueue->OnCopyStarted(); return true;
     case ID_DEVICE_OPEN: OpenSelectedShare(); return true;
     case ID_DEVICE_MANAGE: OpenWebManager(); return true;
     case ID_DEVICE_UNIQUE_NAME:

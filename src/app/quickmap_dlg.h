@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 
+class CCopyQueue;
 class CHelpDlg;
 class CWizardLink;
 
@@ -144,8 +145,11 @@ private:
     void ShowAboutBox();
     void AddTrayIcon();
     std::string ListedText(int item, int column) const;
+    void SetUpCopyDrop();
+    std::string ChooseDropDevice();
 
     std::shared_ptr<CWizardLink> m_link;  // shared with the workers, outlives this window
+    std::unique_ptr<CCopyQueue> m_copyQueue;
     DeviceRegistry m_registry;
     AdminCredentials m_credentials;  // last typed administrator login; emptied by every scan
     int m_bScanning = 0;

@@ -1,5 +1,7 @@
-// Case-insensitive comparison of ANSI texts. On Windows it is multibyte-aware (lead and trail bytes of the
-// active code page are never folded); the native build folds ASCII letters only.
+// Case-insensitive comparison and lower-casing of ANSI texts. On Windows both follow the active code page
+// (lead and trail bytes are never folded); the native build folds ASCII letters only.
 #pragma once
+#include <string>
 
 int CompareNoCase(const char* a, const char* b);
+std::string LowerCaseText(std::string text);

@@ -61,6 +61,21 @@ LRESULT CDeviceListCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void CDeviceListCtrl::OnDropFiles(HDROP drop) {
-    // The copy subsystem takes the items through the drop callback; until a callback is set, a drop is declined.
+    const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT index = 0; index < count; ++index) {
+        // Read at the name's own length: a cut-off name could stand for another existing file.
+        const UINT length = ::DragQueryFileA(drop, index, nullptr, 0);
+        std::string path(length + 1, '\0');
+        path.resize(::DragQueryFileA(drop, index, path.data(), length + 1));
+        const std::string target = ResolveShortcut(path);
+        if (!target.empty()) path = target;
+        uint32_t itemType = 0;
+        if (!ClassifyDropItem(path, m_dropFlags, itemType)) continue;
+        if ((m_dropFlags & DROP_USE_CALLBACK) && m_dropCallback && m_dropCallback(this, path, &itemType) != 0) break;
+    }
+    if (m_dropCallback) {
+        uint32_t endOfBatch = 0;
+        m_dropCallback(this, std::string(), &endOfBatch);
+    }
     ::DragFinish(drop);
 }

@@ -1,18 +1,17 @@
 // The appliance list of the wizard's device page; also the drop target for files and folders from the shell.
 #pragma once
+#include "copy/drop_items.h"
 #include "framework/list_ctrl.h"
 #include <shellapi.h>
 #include <cstdint>
+#include <functional>
 #include <string>
-
-constexpr uint32_t DROP_ACCEPT_FILES = 0x01;
-constexpr uint32_t DROP_ACCEPT_FOLDERS = 0x02;
-constexpr uint32_t DROP_USE_CALLBACK = 0x20;
 
 class CDeviceListCtrl;
 
-// Called once per accepted dropped item; a non-zero result stops the batch.
-using DropItemCallback = int (*)(CDeviceListCtrl* list, const std::string& path, uint32_t* itemType);
+// Called once per accepted dropped item (a non-zero result stops the batch), then once more with an empty
+// path and item type 0 at the end of every drop. It may carry whatever context its owner gives it.
+using DropItemCallback = std::function<int(CDeviceListCtrl* list, const std::string& path, uint32_t* itemType)>;
 
 struct DropMode {
     uint32_t flags;
@@ -40,7 +39,7 @@ private:
     void OnDropFiles(HDROP drop);
 
     uint32_t m_dropFlags = DROP_ACCEPT_FILES | DROP_ACCEPT_FOLDERS;
-    DropItemCallback m_dropCallback = nullptr;
+    DropItemCallback m_dropCallback;
     bool m_oleInitialized = false;
     HIMAGELIST m_images = nullptr;
 };

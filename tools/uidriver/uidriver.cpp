@@ -2,12 +2,15 @@
 //   uidriver click <caption> <control id>                 presses a button of the window
 //   uidriver post <caption> <control id> <msg> <wParam> <lParam>   posts a message to that window
 //   uidriver postto <caption> <control id> <msg> <wParam> <lParam> posts a message to that control
+//   uidriver drop <caption> <control id> <path>...       drops files on the control, as the shell does
 // The window is the top-level one with that caption that holds the control (a message box may share it;
 // its text is control 65535); control id 0 takes the first window with the caption.
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <shlobj.h>
+#include <string>
 
 namespace {
 struct Search {
@@ -34,12 +37,33 @@ HWND FindWindowWithControl(const char* caption, int controlId) {
     }
     return search.found;
 }
+// The shell hands a drop over as a DROPFILES block in the target's memory; a block of fixed memory is its
+// own handle, so one written into the target process serves as the HDROP there.
+int DropFiles(HWND control, int count, char** paths) {
+    std::string block(sizeof(DROPFILES), '\0');
+    auto* header = reinterpret_cast<DROPFILES*>(block.data());
+    header->pFiles = sizeof(DROPFILES);
+    header->pt = {10, 10};
+    for (int i = 0; i < count; ++i) block += std::string(paths[i]) + '\0';
+    block += '\0';
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(control, &processId);
+    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return 1;
+    void* remote = ::VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    const bool written = remote && ::WriteProcessMemory(process, remote, block.data(), block.size(), nullptr);
+    ::CloseHandle(process);
+    if (!written) return 1;
+    ::PostMessageA(control, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+    return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr,
-                     "usage: uidriver click <caption> <id> | post|postto <caption> <id> <msg> <wParam> <lParam>\n");
+        std::fprintf(stderr, "usage: uidriver click <caption> <id> | post|postto <caption> <id> <msg> <wParam> <lParam> | "
+                             "drop <caption> <id> <path>...
+");
         return 2;
     }
     HWND window = FindWindowWithControl(argv[2], std::atoi(argv[3]));
@@ -55,5 +79,7 @@ int main(int argc, char** argv) {
                        static_cast<LPARAM>(std::strtoll(argv[6], nullptr, 0)));
         return 0;
     }
+    if (std::strcmp(argv[1], "drop") == 0 && argc > 4)
+        return DropFiles(::GetDlgItem(window, std::atoi(argv[3])), argc - 4, argv + 4);
     return 2;
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Draws Quickmap's icons and bitmaps into out/ (committed beside this script).
 # Re-run after changing a picture:  bash src/res/art/make-art.sh
-# Needs ImageMagick 6 (`convert`) and the DejaVu fonts: apt-get install imagemagick fonts-dejavu-core
-# Output is byte-for-byte repeatable: ICO and BMP3 carry no time stamps.
+# Needs ImageMagick 6 (`convert`), the DejaVu fonts and Python 3: apt-get install imagemagick fonts-dejavu-core python3
+# Output is byte-for-byte repeatable: ICO, BMP3 and the AVI writer carry no time stamps.
 #
 # Small pictures are drawn pixel by pixel with anti-aliasing off, so every pixel is fully opaque or
 # fully transparent: the 1-bit masks Windows derives (icons, magenta-keyed strips) then match exactly.
@@ -244,3 +244,27 @@ bmp menu_manage menu_manage "$MENU_BG"
 bmp menu_device menu_device "$MENU_BG"
 bmp menu_not_found menu_not_found "$MENU_BG"
 bmp banner banner "$MENU_BG"
+
+# --- copy animation: a page flies from the computer to the appliance (272 x 40, 26 frames) --------
+# The first pixel's colour is the animation control's transparent colour: the dialog face.
+anim_frames=26
+draw monitor32 32x32 \
+  -stroke "$OUT" -fill "$BODY" -draw 'rectangle 2,3 29,22' -stroke none \
+  -fill "$TEAL" -draw 'rectangle 5,6 26,19' -fill "$TEAL_LT" -draw 'rectangle 6,7 25,8' \
+  -fill "$OUT" -draw 'rectangle 13,23 18,26' -stroke "$OUT" -fill "$BODY_SH" -draw 'rectangle 8,27 23,29'
+draw page 12x15 \
+  -stroke "$OUT" -fill "$WHITE" -draw 'polygon 0,0 7,0 11,4 11,14 0,14' -stroke none \
+  -fill "$BODY_SH" -draw 'polygon 7,1 10,4 7,4' \
+  -fill "$TEAL" -draw 'rectangle 2,6 9,6' -draw 'rectangle 2,8 9,8' -draw 'rectangle 2,10 7,10'
+for ((frame = 0; frame < anim_frames; frame++)); do
+  # Along a flat arc from x 52 to x 208, highest in the middle.
+  x=$((52 + frame * 156 / (anim_frames - 1)))
+  y=$((14 - (frame * (anim_frames - 1 - frame)) * 12 / ((anim_frames - 1) * (anim_frames - 1) / 4)))
+  convert -size 272x40 xc:"$MENU_BG" +antialias \
+    -fill "$BODY_SH" -draw "$(awk -v f="$frame" 'BEGIN { for (x = 56 + f % 8; x < 214; x += 8) printf "rectangle %d,33 %d,34 ", x, x + 3 }')" \
+    "$work/monitor32.png" -geometry +14+4 -composite \
+    "$work/appliance32.png" -geometry +226+4 -composite \
+    "$work/page.png" -geometry "+$x+$y" -composite \
+    -depth 8 "rgb:$work/copy$frame.rgb"
+done
+python3 "$here/make-avi.py" "$out/copy.avi" 272 40 100 $(for ((f = 0; f < anim_frames; f++)); do echo "$work/copy$f.rgb"; done)

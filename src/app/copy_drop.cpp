@@ -1,0 +1,26 @@
+// The wizard window as drop target: files and folders dropped on the device list go to the chosen
+// appliance through the copy queue, which the window owns.
+#include "app/quickmap_dlg.h"
+#include "app/wizard_link.h"
+#include "copy/copy_queue.h"
+#include "framework/resource_strings.h"
+#include "res/resource.h"
+
+void CQuickmapDlg::SetUpCopyDrop() {
+    m_copyQueue = std::make_unique<CCopyQueue>(m_link, m_hWnd);
+    m_deviceList.SetDropMode({DROP_ACCEPT_FILES | DROP_ACCEPT_FOLDERS | DROP_USE_CALLBACK,
+                              [this](CDeviceListCtrl*, const std::string& path, uint32_t* itemType) {
+                                  return m_copyQueue->CopyDroppedItem(path, *itemType,
+                                                                      [this] { return ChooseDropDevice(); });
+                              }});
+}
+
+std::string CQuickmapDlg::ChooseDropDevice() {
+    // While a scan runs the list shows no appliance; with several and none selected the user must choose.
+    if (!m_bScanning && m_registry.selectedDevice < 0 && m_registry.deviceCount == 1) m_registry.selectedDevice = 0;
+    if (m_bScanning || m_registry.selectedDevice < 0) {
+        ShowMessage(LoadResString(IDS_SELECT_DEVICE_FIRST), MB_OK | MB_ICONINFORMATION);
+        return std::string();
+    }
+    return ListedText(m_registry.selectedDevice, 0);
+}

@@ -1,0 +1,12 @@
+// How much a copy of a file or folder tree has to move, counted before it starts.
+#pragma once
+#include <cstdint>
+#include <string>
+
+struct CopyAmount {
+    uint64_t files = 0;
+    uint64_t bytes = 0;
+};
+
+// A file counts itself; a folder everything below it. Anything unreadable counts as nothing.
+CopyAmount CountCopyWork(const std::string& path);

@@ -1,0 +1,38 @@
+// Dropped items on their way to an appliance. The window hands each drop's items over and gets control
+// back at once; one worker copies the batches in drop order, so a drop made while another is copied waits
+// behind it. Each batch has its own progress window, its own Cancel and its own report of what failed.
+#pragma once
+#include "common/wizard_host.h"
+#include "copy/copy_queue_state.h"
+#include <windows.h>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+// WM_COMMAND the worker posts to the window when it starts a batch; the window answers with OnCopyStarted.
+constexpr UINT ID_COPY_STARTED = 9004;
+
+class CCopyQueue {
+public:
+    // `host` hears of failures; `window` gets ID_COPY_STARTED. Workers keep both as long as they run.
+    CCopyQueue(std::shared_ptr<WizardHost> host, HWND window);
+
+    // The drop callback's work, on the window's thread. `chooseDevice` runs on the first item of a drop and
+    // gives the destination appliance's name, or empty when there is none (after telling the user); the
+    // drop then stops. Returns 0 to go on with the drop, -1 to stop it (and for the end-of-batch call).
+    int CopyDroppedItem(const std::string& path, uint32_t itemType, const std::function<std::string()>& chooseDevice);
+
+    // The window's handling of ID_COPY_STARTED: opens the progress window unless one is open.
+    void OnCopyStarted();
+
+    // True while any batch is still to be copied or being copied.
+    bool IsBusy() const;
+
+private:
+    void StartWorkerIfIdle();
+
+    std::shared_ptr<CopyQueueState> m_state;
+    std::shared_ptr<CopyBatch> m_openBatch;  // the batch of the drop being read; window thread only
+    std::string m_deviceName;                // chosen for the drop being read
+};

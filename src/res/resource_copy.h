@@ -1,0 +1,17 @@
+// Resource ids of the copy progress window and the copy messages.
+#pragma once
+
+// Dialog template and its controls
+#define IDD_COPY_PROGRESS 1024
+#define IDC_COPY_FIGURES 103
+#define IDC_COPY_STATUS 104
+#define IDC_COPY_PROGRESS_BAR 106
+#define IDC_COPY_ANIMATION 109
+
+// Animation (AVI) shown while copying
+#define IDR_COPY_ANIMATION 161
+
+// Strings
+#define IDS_COPY_FIGURES 57600
+#define IDS_COPY_FIGURES_TIME_LEFT 57601
+#define IDS_COPY_FAILED 57602

@@ -1,0 +1,101 @@
+// The copy engine on real files, locally and on the simulated appliance's share through its network path.
+#include "copy/copy_exception.h"
+#include "copy/file_copier.h"
+#include "scratch_files.h"
+#include <gtest/gtest.h>
+
+using scratch::IsFile;
+using scratch::IsFolder;
+using scratch::List;
+using scratch::Read;
+using scratch::Write;
+
+namespace {
+using Names = std::vector<std::string>;
+
+// C:\...\Trip with a.txt and Day1\b.jpg.
+std::string MakeTrip(const std::string& where) {
+    const std::string trip = where + "\\Trip";
+    scratch::MakeFolder(trip);
+    scratch::MakeFolder(trip + "\\Day1");
+    Write(trip + "\\a.txt", "notes");
+    Write(trip + "\\Day1\\b.jpg", std::string("\xFF\xD8picture\0bytes", 15));
+    return trip;
+}
+}  // namespace
+
+TEST(CopyEngine, FolderMergesIntoTheShareAndTakenNamesGetCopyNames) {
+    const std::string trip = MakeTrip(scratch::NewLocalFolder());
+    const std::string others = std::string(scratch::kDataShare) + "\\" + scratch::UniqueName("Others");
+
+    CFileCopier first;
+    ASSERT_TRUE(first.Copy(trip, others)) << first.LastErrorText();  // the missing destination is made
+    EXPECT_EQ(first.LastErrorText(), "No error");
+    EXPECT_EQ(first.LastErrorCode(), 0u);
+    EXPECT_EQ(List(others + "\\Trip"), (Names{"Day1", "a.txt"}));
+    EXPECT_EQ(Read(others + "\\Trip\\Day1\\b.jpg"), Read(trip + "\\Day1\\b.jpg"));
+
+    CFileCopier again;
+    ASSERT_TRUE(again.Copy(trip, others)) << again.LastErrorText();
+    EXPECT_EQ(List(others), Names{"Trip"});
+    EXPECT_EQ(List(others + "\\Trip"), (Names{"Copy of a.txt", "Day1", "a.txt"}));
+    EXPECT_EQ(List(others + "\\Trip\\Day1"), (Names{"Copy of b.jpg", "b.jpg"}));
+
+    // The numbered names follow, and nothing is overwritten.
+    const std::string music = std::string(scratch::kMediaShare) + "\\" + scratch::UniqueName("Music");
+    scratch::MakeFolder(music);
+    for (const char* name : {"a.mp3", "Copy of a.mp3", "Copy (1) of a.mp3"}) Write(music + "\\" + name, name);
+    const std::string song = scratch::NewLocalFolder() + "\\a.mp3";
+    Write(song, "new song");
+    CFileCopier copier;
+    ASSERT_TRUE(copier.Copy(song, music));
+    EXPECT_EQ(Read(music + "\\Copy (2) of a.mp3"), "new song");
+    EXPECT_EQ(Read(music + "\\a.mp3"), "a.mp3");
+
+    // Onto an existing file: the copy lands beside it under that file's copy name.
+    ASSERT_TRUE(CFileCopier().Copy(song, music + "\\Copy of a.mp3"));
+    EXPECT_EQ(Read(music + "\\Copy (3) of a.mp3"), "new song");
+}
+
+TEST(CopyEngine, DestinationInsideTheSourceIsNotCopiedIntoItself) {
+    const std::string a = scratch::NewLocalFolder() + "\\A";
+    scratch::MakeFolder(a);
+    scratch::MakeFolder(a + "\\B");
+    Write(a + "\\top.txt", "top");
+    Write(a + "\\B\\inner.txt", "inner");
+
+    CFileCopier copier;
+    ASSERT_TRUE(copier.Copy(a, a + "\\B")) << copier.LastErrorText();
+    EXPECT_EQ(List(a + "\\B\\A"), (Names{"B", "top.txt"}));
+    EXPECT_EQ(List(a + "\\B\\A\\B"), (Names{"inner.txt"}));  // the one descent allowed; the copy is not re-entered
+
+    // A folder whose parent is the destination: nothing to do.
+    ASSERT_TRUE(CFileCopier().Copy(a + "\\B", a));
+    EXPECT_EQ(List(a), (Names{"B", "top.txt"}));
+}
+
+TEST(CopyEngine, FailuresCarryTheSystemsReason) {
+    const std::string trip = MakeTrip(scratch::NewLocalFolder());
+
+    // One missing level is made; two are not.
+    const std::string deep = std::string(scratch::kDataShare) + "\\" + scratch::UniqueName("none") + "\\deeper";
+    CFileCopier missingParent;
+    EXPECT_FALSE(missingParent.Copy(trip, deep));
+    EXPECT_EQ(missingParent.LastErrorCode(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+    EXPECT_EQ(missingParent.LastErrorText(), SystemErrorText(ERROR_PATH_NOT_FOUND));
+    EXPECT_FALSE(missingParent.LastErrorText().empty());
+
+    CFileCopier ontoFile;
+    EXPECT_FALSE(ontoFile.Copy(trip, trip + "\\a.txt"));
+    EXPECT_EQ(ontoFile.LastErrorText(), "Wrong operation");
+    EXPECT_EQ(ontoFile.LastErrorCode(), 0u);
+
+    CFileCopier missingSource;
+    EXPECT_FALSE(missingSource.Copy(trip + "\\gone.mp3", trip));
+    EXPECT_EQ(missingSource.LastErrorText(), trip + "\\gone.mp3 not found");
+
+    // An appliance that is not there is a failure, not "nothing to do".
+    CFileCopier unreachable;
+    EXPECT_FALSE(unreachable.Copy(trip + "\\a.txt", "\\\\NoSuchBox\\Shared Media\\Music"));
+    EXPECT_NE(unreachable.LastErrorCode(), 0u);
+}

@@ -1,0 +1,7 @@
+// Files dropped as the shell drops them: a DROPFILES block in global memory, posted as WM_DROPFILES.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+void PostFileDrop(HWND target, const std::vector<std::string>& paths);
