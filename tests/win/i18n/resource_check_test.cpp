@@ -3,6 +3,7 @@
 #include "i18n/language_variants.h"
 #include "res/resource.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <regex>
 #include <set>
 
@@ -37,6 +38,15 @@ std::string Joined(const std::vector<std::wstring>& tokens) {
     return joined;
 }
 
+// The ids of `all` that `some` lacks, as text.
+template <typename Id>
+std::string Difference(const std::vector<Id>& all, const std::vector<Id>& some) {
+    std::string lacking;
+    for (Id id : all)
+        if (std::find(some.begin(), some.end(), id) == some.end()) lacking += std::to_string(id) + " ";
+    return lacking;
+}
+
 class ResourceVariants : public testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(m_program, nullptr) << "Quickmap.exe is not built next to the test runner"; }
@@ -50,10 +60,15 @@ TEST_F(ResourceVariants, EveryVariantHasEveryEnglishStringDialogAndHelpDocumentA
     for (LPCSTR type : std::vector<LPCSTR>{RT_DIALOG, kHelpType}) ASSERT_FALSE(variants::Names(m_program, type, kEnglish).empty());
     for (const variants::Variant& variant : variants::All()) {
         SCOPED_TRACE(Describe(variant.id));
-        EXPECT_EQ(variants::StringIds(m_program, variant.id), englishStrings) << "string ids differ from English";
-        for (LPCSTR type : std::vector<LPCSTR>{RT_DIALOG, kHelpType})
-            EXPECT_EQ(variants::Names(m_program, type, variant.id), variants::Names(m_program, type, kEnglish))
-                << (type == RT_DIALOG ? "dialogs" : "help documents") << " differ from English";
+        EXPECT_EQ(Difference(englishStrings, variants::StringIds(m_program, variant.id)), "") << "strings missing";
+        EXPECT_EQ(Difference(variants::StringIds(m_program, variant.id), englishStrings), "") << "strings not in English";
+        for (LPCSTR type : std::vector<LPCSTR>{RT_DIALOG, kHelpType}) {
+            const auto english = variants::Names(m_program, type, kEnglish);
+            const auto own = variants::Names(m_program, type, variant.id);
+            const char* what = type == RT_DIALOG ? "dialogs" : "help documents";
+            EXPECT_EQ(Difference(english, own), "") << what << " missing";
+            EXPECT_EQ(Difference(own, english), "") << what << " not in English";
+        }
     }
 }
 
