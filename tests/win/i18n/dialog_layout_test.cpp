@@ -1,5 +1,7 @@
 // Every text of every dialog in every language variant fits its control in the dialog's own font, also
 // the texts the program puts into a control later; each failure names variant, dialog, control and sizes.
+// The notification icon's tips fit its tooltip.
+#include "app/tray_icon.h"
 #include "i18n/language_variants.h"
 #include "res/resource.h"
 #include <commctrl.h>
@@ -129,4 +131,15 @@ TEST(DialogLayout, EveryTextFitsItsControlInEveryVariant) {
     std::string report;
     for (const std::string& failure : failures) report += failure + "\n";
     EXPECT_TRUE(failures.empty()) << failures.size() << " texts do not fit:\n" << report;
+}
+
+TEST(DialogLayout, NotificationIconTipsAreNeverCut) {
+    HMODULE program = variants::Program();
+    ASSERT_NE(program, nullptr);
+    for (const variants::Variant& variant : variants::All())
+        for (UINT id : {IDS_ABOUT_QUICKMAP, IDS_SEARCHING, IDS_NOT_FOUND, IDS_NAME_CONFLICT, IDS_TRAY_NORMAL}) {
+            const std::wstring tip = variants::String(program, variant.id, id);
+            EXPECT_LE(tip.size(), kTrayTooltipMax) << Describe(variant.id) << ", string " << id << " \"" << Utf8(tip)
+                                                   << "\"";
+        }
 }
