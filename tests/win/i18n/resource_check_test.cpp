@@ -57,12 +57,14 @@ protected:
 TEST_F(ResourceVariants, EveryVariantHasEveryEnglishStringDialogAndHelpDocumentAndNoOther) {
     const std::vector<UINT> englishStrings = variants::StringIds(m_program, kEnglish);
     ASSERT_GT(englishStrings.size(), 30u);
-    for (LPCSTR type : std::vector<LPCSTR>{RT_DIALOG, kHelpType}) ASSERT_FALSE(variants::Names(m_program, type, kEnglish).empty());
+    const std::vector<LPCSTR> types = {RT_DIALOG, kHelpType};
+    for (LPCSTR type : types) ASSERT_FALSE(variants::Names(m_program, type, kEnglish).empty());
     for (const variants::Variant& variant : variants::All()) {
         SCOPED_TRACE(Describe(variant.id));
-        EXPECT_EQ(Difference(englishStrings, variants::StringIds(m_program, variant.id)), "") << "strings missing";
-        EXPECT_EQ(Difference(variants::StringIds(m_program, variant.id), englishStrings), "") << "strings not in English";
-        for (LPCSTR type : std::vector<LPCSTR>{RT_DIALOG, kHelpType}) {
+        const std::vector<UINT> strings = variants::StringIds(m_program, variant.id);
+        EXPECT_EQ(Difference(englishStrings, strings), "") << "strings missing";
+        EXPECT_EQ(Difference(strings, englishStrings), "") << "strings not in English";
+        for (LPCSTR type : types) {
             const auto english = variants::Names(m_program, type, kEnglish);
             const auto own = variants::Names(m_program, type, variant.id);
             const char* what = type == RT_DIALOG ? "dialogs" : "help documents";
@@ -125,7 +127,8 @@ TEST_F(ResourceVariants, DialogsKeepTheEnglishControlsInTheirOrderAndAreTranslat
 
 TEST_F(ResourceVariants, HelpDocumentsAreTranslatedRtfInCodePage1252) {
     for (WORD documentId : variants::Names(m_program, kHelpType, kEnglish)) {
-        const std::wstring english = variants::RtfPlainText(variants::Bytes(m_program, kHelpType, documentId, kEnglish));
+        const std::wstring english =
+            variants::RtfPlainText(variants::Bytes(m_program, kHelpType, documentId, kEnglish));
         ASSERT_GT(english.size(), 100u);
         for (const variants::Variant& variant : variants::All()) {
             SCOPED_TRACE(Describe(variant.id) + ", help document " + std::to_string(documentId));
