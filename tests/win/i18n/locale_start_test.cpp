@@ -26,6 +26,7 @@ struct ExpectedLocale {
 const ExpectedLocale* Expected() {
     static const ExpectedLocale table[] = {
         {"de_DE.UTF-8", 0x0407, "German"},
+        {"de_CH.UTF-8", 0x0807, "German"},
         {"fr_CA.UTF-8", 0x0C0C, "French"},
         {"nn_NO.UTF-8", 0x0814, "Norwegian"},
     };
