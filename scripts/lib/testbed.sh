@@ -450,11 +450,19 @@ tb_check_wineserver() {
     tb_die "wine server $pid is not in namespace $TB_WS: refusing to run Wine programs"
 }
 
+# tb_wine_locale LOCALE|'': the system locale of the Wine programs started from now on, a glibc locale
+# name such as de_CH.UTF-8 (see QM_LOCALES in packages.sh); empty for the host's. Wine takes a process's
+# locale from its LANG and LC_* variables, not from its server.
+tb_wine_locale() {
+  TB_WINE_LOCALE=$1
+}
+
 tb_wine_command() {
-  local display=(-u DISPLAY)
+  local display=(-u DISPLAY) locale=()
   [[ -z $TB_DISPLAY ]] || display=("DISPLAY=$TB_DISPLAY")
+  [[ -z ${TB_WINE_LOCALE:-} ]] || locale=("LANG=$TB_WINE_LOCALE" "LC_ALL=$TB_WINE_LOCALE")
   # shellcheck disable=SC2016 # expanded by the inner shell
-  TB_CMD=(ip netns exec "$TB_WS" unshare --uts env "${display[@]}" "${TB_WINE_ENV[@]}"
+  TB_CMD=(ip netns exec "$TB_WS" unshare --uts env "${display[@]}" "${TB_WINE_ENV[@]}" "${locale[@]}"
     sh -c 'hostname "$0" && exec wine "$@"' "$TB_WS_HOSTNAME" "$@")
 }
 

@@ -3,9 +3,10 @@
 # time against that line's topology and simulated appliances. Sourced after
 # testbed.sh.
 #
-# Line format:  <gtest filter> | <topology> | <sim config or -> [| <hosts>]
+# Line format:  <gtest filter> | <topology> | <sim config or -> [| <hosts> [| <locale>]]
 # <hosts> is `ip=name` entries for the workstation's hosts file, separated by
-# commas, or -. Blank lines and `#` comments are ignored. A sim config is
+# commas, or -. <locale> is the system locale the runner starts under (a glibc
+# name such as de_DE.UTF-8), or - for the host's. Blank lines and `#` comments are ignored. A sim config is
 # looked up in tests/win/sim/ unless it is absolute or exists relative to the
 # repository.
 #
@@ -54,10 +55,10 @@ wine_suite_hosts() {
   done
 }
 
-# wine_suite_run_line INDEX FILTER TOPOLOGY SIM HOSTS: adds to
+# wine_suite_run_line INDEX FILTER TOPOLOGY SIM HOSTS LOCALE: adds to
 # WINE_SUITE_PASSED and WINE_SUITE_FAILED.
 wine_suite_run_line() {
-  local index=$1 filter=$2 topology=$3 sim=$4 hosts=$5
+  local index=$1 filter=$2 topology=$3 sim=$4 hosts=$5 locale=$6
   local out=$TB_LOGS/wine-$index.out rc=0 passed failed
   tb_topology "$topology"
   wine_suite_hosts "$hosts"
@@ -69,14 +70,18 @@ wine_suite_run_line() {
     QM_SIM_LOG=$(tb_winpath "$sim_log")
     export QM_SIM_LOG
   fi
+  tb_wine_locale "${locale#-}"
   tb_wine "$WINE_SUITE_EXE" "--gtest_filter=$filter" >"$out" 2>&1 || rc=$?
+  tb_wine_locale ''
   read -r passed failed < <(gtest_count "$out")
   # A crash, a time-out or a filter that matches nothing is a failure too.
   if ((failed == 0 && (rc != 0 || passed == 0))); then
     failed=1
     echo "wine: $filter: runner exit code $rc, $passed passed" >&2
   fi
-  echo "wine: $filter [$topology, $sim]: $passed passed, $failed failed"
+  local where="$topology, $sim"
+  [[ $locale == - ]] || where+=", $locale"
+  echo "wine: $filter [$where]: $passed passed, $failed failed"
   if ((failed)); then
     tr -d '\r' <"$out" | grep -E '^\[  FAILED  \]|Failure|error' | head -n 40 >&2 || true
     echo "wine: full output in $out" >&2
@@ -97,17 +102,18 @@ wine_suite() {
   tb_init
   tb_wine_start
   tb_xvfb
-  local line filter topology sim hosts index=0
+  local line filter topology sim hosts locale index=0
   while IFS= read -r line || [[ -n $line ]]; do
     line=${line%%#*}
     [[ $line == *[![:space:]]* ]] || continue
-    IFS='|' read -r filter topology sim hosts <<<"$line"
+    IFS='|' read -r filter topology sim hosts locale <<<"$line"
     filter=$(wine_suite_trim "$filter")
     topology=$(wine_suite_trim "$topology")
     sim=$(wine_suite_trim "$sim")
     hosts=$(wine_suite_trim "$hosts")
+    locale=$(wine_suite_trim "$locale")
     index=$((index + 1))
-    wine_suite_run_line "$index" "$filter" "$topology" "${sim:--}" "${hosts:--}"
+    wine_suite_run_line "$index" "$filter" "$topology" "${sim:--}" "${hosts:--}" "${locale:--}"
   done <"$WINE_SUITE_CONF"
   tb_teardown
   echo "$WINE_SUITE_PASSED $WINE_SUITE_FAILED" >"$result"

@@ -63,6 +63,12 @@ void DeleteRunValue() {
     ::RegDeleteValueA(key.get(), kRunValueName);
 }
 
+void ApplySystemLanguage() {
+    const LCID locale = ::GetSystemDefaultLCID();
+    if (IsNtPlatform()) ::SetThreadLocale(locale);
+    g_strLanguage = LanguageForPrimaryLanguage(PRIMARYLANGID(LANGIDFROMLCID(locale)));
+}
+
 CQuickmapApp::CQuickmapApp() : CWinApp(kInstanceName) {}
 
 CQuickmapApp* QuickmapApp() { return static_cast<CQuickmapApp*>(AfxGetApp()); }
@@ -91,9 +97,7 @@ BOOL CQuickmapApp::InitInstance() {
 
     WriteRunValue();
 
-    const LCID locale = ::GetSystemDefaultLCID();
-    if (IsNtPlatform()) ::SetThreadLocale(locale);
-    g_strLanguage = LanguageForPrimaryLanguage(PRIMARYLANGID(LANGIDFROMLCID(locale)));
+    ApplySystemLanguage();
 
     WSADATA wsaData = {};
     if (::WSAStartup(MAKEWORD(2, 0), &wsaData) != 0) {
