@@ -62,8 +62,7 @@ int DropFiles(HWND control, int count, char** paths) {
 int main(int argc, char** argv) {
     if (argc < 4) {
         std::fprintf(stderr, "usage: uidriver click <caption> <id> | post|postto <caption> <id> <msg> <wParam> <lParam> | "
-                             "drop <caption> <id> <path>...
-");
+                             "drop <caption> <id> <path>...\n");
         return 2;
     }
     HWND window = FindWindowWithControl(argv[2], std::atoi(argv[3]));
