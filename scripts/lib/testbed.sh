@@ -300,7 +300,9 @@ tb_sim_link_shares() {
     [[ $root == /* ]] || root=$TB_SHARE_BASE/$root
     for link in "$name" "$address"; do
       [[ -n $link && $link != */* ]] || continue
-      ln -sfn "$root" "$TB_PREFIX/dosdevices/unc/$link"
+      # Whatever stands there (an earlier line's folder of the same name included) gives way to the export.
+      rm -rf "$TB_PREFIX/dosdevices/unc/$link"
+      ln -s "$root" "$TB_PREFIX/dosdevices/unc/$link"
       TB_UNC_LINKS+=("$TB_PREFIX/dosdevices/unc/$link")
     done
   done < <(tb_sim_config_exports "$1")
@@ -321,7 +323,7 @@ tb_sim_stop_all() {
   TB_SIM_PIDS=()
   local link
   for link in "${TB_UNC_LINKS[@]}"; do
-    rm -f "$link"
+    rm -rf "$link" # the link itself, or what a test put in its place
   done
   TB_UNC_LINKS=()
   TB_SIM_CONFIGS=()

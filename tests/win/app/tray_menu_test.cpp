@@ -12,13 +12,22 @@ bool Recorded(const std::string& needle) {
 }
 
 // Folders of a server exist for the shell once its UNC name has a directory in the prefix.
-void MakeServerKnown(const std::string& server) {
-    std::string unc = "E:" + testbed::EnvPath("WINEPREFIX") + "/dosdevices/unc";
-    for (char& c : unc)
-        if (c == '/') c = '\\';
-    ::CreateDirectoryA(unc.c_str(), nullptr);
-    ::CreateDirectoryA((unc + "\\" + server).c_str(), nullptr);
-}
+// A server folder in Wine's UNC namespace for as long as it lives, so that the shell can open \\server.
+class KnownServer {
+public:
+    explicit KnownServer(const std::string& server) {
+        std::string unc = "E:" + testbed::EnvPath("WINEPREFIX") + "/dosdevices/unc";
+        for (char& c : unc)
+            if (c == '/') c = '\\';
+        ::CreateDirectoryA(unc.c_str(), nullptr);
+        m_path = unc + "\\" + server;
+        ::CreateDirectoryA(m_path.c_str(), nullptr);
+    }
+    ~KnownServer() { ::RemoveDirectoryA(m_path.c_str()); }
+
+private:
+    std::string m_path;
+};
 
 std::vector<std::string> Texts(const std::vector<testbed::MenuSnapshot::Item>& items) {
     std::vector<std::string> texts;
@@ -71,7 +80,7 @@ TEST_F(TrayMenu, DevicesAppearInRegistryOrderWithManageAndOpen) {
         EXPECT_EQ(submenu[1].id, 0xEE00u + 16u * i + 2);
     }
 
-    MakeServerKnown("10.77.0.3");
+    const KnownServer known("10.77.0.3");
     ::SendMessageA(m_hwnd, WM_COMMAND, menu.items[3].submenu[1].id, 0);  // Open of the second device
     EXPECT_TRUE(Recorded("\\\\10.77.0.3"));
     ::SendMessageA(m_hwnd, WM_COMMAND, menu.items[2].submenu[0].id, 0);  // Manage of the first
