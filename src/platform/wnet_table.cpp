@@ -23,3 +23,14 @@ WNetTable SystemWNetTable() {
             &::WNetGetUniversalNameA, &::WNetConnectionDialog1A, &::GetLogicalDrives,
             &::GetDriveTypeA};
 }
+
+DWORD GetDriveUniversalName(char letter, DWORD infoLevel, void* buffer, DWORD bufferSize) {
+    const char device[] = {letter, ':', '\0'};
+    DWORD answer;
+    do {
+        DWORD size = bufferSize;
+        answer = WNet().WNetGetUniversalNameA(device, infoLevel, buffer, &size);
+        if (answer == ERROR_IO_PENDING) ::Sleep(500);
+    } while (answer == ERROR_IO_PENDING);
+    return answer;
+}

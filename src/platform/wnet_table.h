@@ -26,3 +26,6 @@ const WNetTable& WNet();
 WNetTable SetWNetTable(const WNetTable& table);
 
 WNetTable SystemWNetTable();
+
+// WNetGetUniversalNameA for drive `letter` ("X:"), asked again every 500 ms while the answer is pending.
+DWORD GetDriveUniversalName(char letter, DWORD infoLevel, void* buffer, DWORD bufferSize);

@@ -11,14 +11,8 @@ std::vector<MappedDrive> ScanMappedDrives() {
         if (!(mask & (1u << (letter - 'A')))) continue;
         const char root[] = {letter, ':', '\\', '\0'};
         if (WNet().GetDriveTypeA(root) != DRIVE_REMOTE) continue;
-        const char device[] = {letter, ':', '\0'};
         alignas(UNIVERSAL_NAME_INFOA) char buffer[1024];
-        DWORD answer;
-        do {
-            DWORD size = sizeof buffer;
-            answer = WNet().WNetGetUniversalNameA(device, UNIVERSAL_NAME_INFO_LEVEL, buffer, &size);
-            if (answer == ERROR_IO_PENDING) ::Sleep(500);
-        } while (answer == ERROR_IO_PENDING);
+        const DWORD answer = GetDriveUniversalName(letter, UNIVERSAL_NAME_INFO_LEVEL, buffer, sizeof buffer);
         const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOA*>(buffer);
         drives.push_back({letter, answer == NO_ERROR && info->lpUniversalName ? info->lpUniversalName : ""});
     }
