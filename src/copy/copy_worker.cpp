@@ -10,11 +10,12 @@
 #include <vector>
 
 namespace {
-std::string FormatText(const std::string& format, const std::string& insert) {
-    const int length = std::snprintf(nullptr, 0, format.c_str(), insert.c_str());
+// A string of the resources with its %s filled; a format with one %s ignores `second`.
+std::string FormatText(const std::string& format, const std::string& first, const std::string& second = {}) {
+    const int length = std::snprintf(nullptr, 0, format.c_str(), first.c_str(), second.c_str());
     if (length <= 0) return format;
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format.c_str(), insert.c_str());
+    std::snprintf(text.data(), text.size(), format.c_str(), first.c_str(), second.c_str());
     text.resize(static_cast<size_t>(length));
     return text;
 }
@@ -51,7 +52,7 @@ std::string CopyBatchItems(CopyQueueState& state, CopyBatch& batch) {
         if (batch.progress.IsCancelled()) continue;  // the rest of a cancelled drop is not started
         CountNewJobs(state, batch, counted);
         const std::string name = LastPathPart(job.source);
-        batch.progress.SetStatusText("Copying " + name + " to " + job.destination + "...");
+        batch.progress.SetStatusText(FormatText(LoadResString(IDS_COPY_STATUS), name, job.destination));
         CFileCopier copier(&batch.progress);
         if (!copier.Copy(job.source, job.destination) && !batch.progress.IsCancelled())
             failures += name + ": " + copier.LastErrorText() + "\n";
