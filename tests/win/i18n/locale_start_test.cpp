@@ -5,7 +5,6 @@
 #include "app/quickmap_app.h"
 #include "app/tray_icon.h"
 #include "app/wizard_fixture.h"
-#include "discovery/scan_thread.h"
 #include "i18n/language_variants.h"
 #include "res/resource.h"
 #include "test_bed.h"
@@ -128,7 +127,7 @@ TEST_F(LocaleStart, AnApplianceWithoutALanguageIsToldTheLanguage) {
     const uint8_t data[8] = {0, 0, 0x00, 0x11, 0x32, 0xAA, 0x34, 0x56};
     std::memcpy(entry.deviceData, data, sizeof data);
     entry.ipAddress = testbed::ApplianceAddress();
-    FillDeviceList(*m_window);
+    m_window->FillDeviceList();
     m_window->Registry().selectedDevice = 0;
     m_window->OpenWebManager();
     EXPECT_EQ(LogCount(std::string("GET /generalsetup/processlangupdate.asp?language=") + m_expected->language +
