@@ -19,6 +19,7 @@ enum class WebFault {
     endless_body,          // streams until the client goes away
     broken_body,           // declares a length and closes the connection half way
     slow,                  // answers after slow_ms
+    read_only,             // the change pages answer but change nothing (a full or failing disk)
 };
 
 // How the web side is set up; fixed after start.
