@@ -130,7 +130,9 @@ TEST_F(LocaleStart, AnApplianceWithoutALanguageIsToldTheLanguage) {
     m_window->FillDeviceList();
     m_window->Registry().selectedDevice = 0;
     m_window->OpenWebManager();
-    EXPECT_EQ(LogCount(std::string("GET /generalsetup/processlangupdate.asp?language=") + m_expected->language +
-                       "&submit=update"),
-              1u);
+    // The language page goes out on a worker, before the browser opens.
+    const std::string page = std::string("GET /generalsetup/processlangupdate.asp?language=") +
+                             m_expected->language + "&submit=update";
+    EXPECT_TRUE(testbed::PumpUntil([&] { return LogCount(page) > 0; }, 10000));
+    EXPECT_EQ(LogCount(page), 1u);
 }
