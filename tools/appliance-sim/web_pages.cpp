@@ -81,7 +81,8 @@ PageReply add_share_page(Appliance& appliance, const PageRequest& request) {
     const std::string name = param(request, "new_share_name");
     const bool created = appliance.change([&](DeviceState&, WebState& state) {
         return changes_allowed(appliance) &&
-               add_share(state, appliance.web().share_root, name, param(request, "new_share_pool"));
+               add_share(state, appliance.web().share_root, name, param(request, "new_share_pool"),
+                         param(request, "share_password"));
     });
     return {200, render_page(render_list_function("create_share_success", result_items(created, name)))};
 }

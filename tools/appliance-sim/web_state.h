@@ -53,7 +53,9 @@ struct WebState {
 
 // The change pages' effects. Each returns whether it changed anything; folders under share_root follow the
 // shares (none when share_root is empty).
-bool add_share(WebState& state, const std::string& share_root, const std::string& name, const std::string& volume);
+// A share added with a password is private: its password goes beside the folders as for a configured one.
+bool add_share(WebState& state, const std::string& share_root, const std::string& name, const std::string& volume,
+               const std::string& password = "");
 bool delete_share(WebState& state, const std::string& share_root, const std::string& name, const std::string& volume);
 bool safely_remove_disk(WebState& state, const std::string& share_root, const std::string& disk);
 
