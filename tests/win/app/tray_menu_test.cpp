@@ -11,14 +11,26 @@ bool Recorded(const std::string& needle) {
     return testbed::PumpUntil([&] { return RecorderLog().find(needle) != std::string::npos; }, 5000);
 }
 
-// Folders of a server exist for the shell once its UNC name has a directory in the prefix.
-void MakeServerKnown(const std::string& server) {
-    std::string unc = "E:" + testbed::EnvPath("WINEPREFIX") + "/dosdevices/unc";
-    for (char& c : unc)
-        if (c == '/') c = '\\';
-    ::CreateDirectoryA(unc.c_str(), nullptr);
-    ::CreateDirectoryA((unc + "\\" + server).c_str(), nullptr);
-}
+// Folders of a server exist for the shell once its UNC name has a directory in the prefix. The directory
+// goes with the test: the test bed links later appliances' share folders under the same names.
+class KnownServer {
+public:
+    explicit KnownServer(const std::string& server) {
+        std::string unc = "E:" + testbed::EnvPath("WINEPREFIX") + "/dosdevices/unc";
+        for (char& c : unc)
+            if (c == '/') c = '\\';
+        ::CreateDirectoryA(unc.c_str(), nullptr);
+        m_path = unc + "\\" + server;
+        m_created = ::CreateDirectoryA(m_path.c_str(), nullptr) != FALSE;
+    }
+    ~KnownServer() {
+        if (m_created) ::RemoveDirectoryA(m_path.c_str());
+    }
+
+private:
+    std::string m_path;
+    bool m_created = false;
+};
 
 std::vector<std::string> Texts(const std::vector<testbed::MenuSnapshot::Item>& items) {
     std::vector<std::string> texts;
@@ -71,7 +83,7 @@ TEST_F(TrayMenu, DevicesAppearInRegistryOrderWithManageAndOpen) {
         EXPECT_EQ(submenu[1].id, 0xEE00u + 16u * i + 2);
     }
 
-    MakeServerKnown("10.77.0.3");
+    const KnownServer known("10.77.0.3");
     ::SendMessageA(m_hwnd, WM_COMMAND, menu.items[3].submenu[1].id, 0);  // Open of the second device
     EXPECT_TRUE(Recorded("\\\\10.77.0.3"));
     ::SendMessageA(m_hwnd, WM_COMMAND, menu.items[2].submenu[0].id, 0);  // Manage of the first
