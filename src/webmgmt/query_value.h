@@ -3,6 +3,5 @@
 #include <string>
 
 // Every byte but letters, digits and "-._~" as %XX, so that a name holding "&", "#", "%", "=", a space or
-// bytes above 0x7F reaches the appliance as exactly that name: unescaped, "A&B" would delete share "A", and
-// the HTTP library would re-encode the high bytes.
+// bytes above 0x7F reaches the appliance as exactly that name: unescaped, "A&B" would delete share "A".
 std::string EscapeQueryValue(const std::string& value);
