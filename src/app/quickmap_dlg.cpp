@@ -182,16 +182,23 @@ void CQuickmapDlg::UpdateDeviceEntry(const DeviceEntry& changed) {
 }
 
 int CQuickmapDlg::StartWebOperation(int type) {
-    // The share operations (types 1 and 2) come with share management.
-    if (type != 3) return 0;
     const DeviceEntry* entry = m_registry.SelectedEntry();
-    if (!entry) return 0;
-    auto* job = new SettingsJob{m_link, m_nPageGeneration, {}};
-    job->work.entry = *entry;
-    job->work.listedName = ListedText(m_registry.selectedDevice, 0);
-    job->work.host = ListedText(m_registry.selectedDevice, 1);
-    job->work.language = g_strLanguage;
-    job->work.credentials = m_credentials;
+    if (!entry || m_pWorkerThread || type < 1 || type > 3) return 0;
+    auto* job = new WebOperationJob{m_link, m_nPageGeneration, type, {}, {}};
+    if (type == 3) {
+        job->settings.entry = *entry;
+        job->settings.listedName = ListedText(m_registry.selectedDevice, 0);
+        job->settings.host = ListedText(m_registry.selectedDevice, 1);
+        job->settings.language = g_strLanguage;
+        job->settings.credentials = m_credentials;
+    } else {
+        job->shares.entry = *entry;
+        job->shares.credentials = m_credentials;
+        job->shares.owner = m_hWnd;
+        const HTREEITEM item = m_shareTree.GetSelectedItem();
+        if (const auto data = m_shareTree.GetItemData(item))
+            job->shares.selected = FolderChoice{*data, m_shareTree.GetItemText(item)};
+    }
     if (StartWorker(&WebOperationThreadProc, job, true)) return 1;
     delete job;
     return 0;

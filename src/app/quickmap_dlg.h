@@ -14,6 +14,7 @@
 #include "shares/share_tree_messages.h"
 #include "widgets/device_list_ctrl.h"
 #include "widgets/icon_button.h"
+#include "webmgmt/share_operations.h"
 #include <functional>
 #include <memory>
 #include <string>
@@ -74,6 +75,9 @@ public:
     void LoadSharePage(std::vector<MappedDrive> drives, const ShareListing* listing);
     void OnMappingFinished(const MappingOutcome& outcome);
     void OnDriveLetterChanged(const DriveLetterChange& change, const ShareListing& listing);
+    // An added or deleted shared folder: the login the appliance accepted, the shortcut answer and the
+    // drive letters (the tree itself is reloaded by timer 889).
+    void OnShareOperationFinished(const ShareOperationWork& work);
     // An appliance's entry as a worker saw or changed it, matched by address.
     void UpdateDeviceEntry(const DeviceEntry& entry);
 

@@ -68,3 +68,10 @@ void CQuickmapDlg::OnDriveLetterChanged(const DriveLetterChange& change, const S
     m_mappedDrives = change.drives;
     m_shareTree.RefreshServer(listing);
 }
+
+void CQuickmapDlg::OnShareOperationFinished(const ShareOperationWork& work) {
+    m_credentials = work.credentials;
+    if (work.loginAccepted) UpdateDeviceEntry(work.entry);
+    if (work.createShortcuts) m_bCreateShortcuts = *work.createShortcuts;
+    if (work.drives) m_mappedDrives = *work.drives;
+}

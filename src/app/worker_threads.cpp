@@ -57,15 +57,25 @@ UINT DriveLetterThreadProc(LPVOID argument) {
 }
 
 UINT WebOperationThreadProc(LPVOID argument) {
-    const auto job = TakeJob<SettingsJob>(argument);
-    SetUniqueDeviceName(job->work, *job->link);
-    job->link->Deliver([job](CQuickmapDlg& window) {
-        window.ApplyWorkerResult(job->generation, [&] {
-            window.Credentials() = job->work.credentials;
-            if (!job->work.renamed) return;
-            window.UpdateDeviceEntry(job->work.entry);
-            window.FillDeviceList();
+    const auto job = TakeJob<WebOperationJob>(argument);
+    if (job->type == 3) {
+        SetUniqueDeviceName(job->settings, *job->link);
+        job->link->Deliver([job](CQuickmapDlg& window) {
+            window.ApplyWorkerResult(job->generation, [&] {
+                window.Credentials() = job->settings.credentials;
+                if (!job->settings.renamed) return;
+                window.UpdateDeviceEntry(job->settings.entry);
+                window.FillDeviceList();
+            });
         });
+        return 0;
+    }
+    if (job->type == 1)
+        AddSharedFolder(job->shares, *job->link);
+    else
+        DeleteSharedFolder(job->shares, *job->link);
+    job->link->Deliver([job](CQuickmapDlg& window) {
+        window.ApplyWorkerResult(job->generation, [&] { window.OnShareOperationFinished(job->shares); });
     });
     return 0;
 }

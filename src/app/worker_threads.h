@@ -3,6 +3,7 @@
 #pragma once
 #include "app/quickmap_dlg.h"
 #include "webmgmt/device_settings.h"
+#include "webmgmt/share_operations.h"
 #include <memory>
 #include <string>
 
@@ -36,11 +37,13 @@ struct DriveLetterJob {
     ShareServerQuery query;
 };
 
-// The unique-name operation (web operation 3).
-struct SettingsJob {
+// Web operations: 1 adds a shared folder, 2 deletes one, 3 gives the appliance its unique name.
+struct WebOperationJob {
     std::shared_ptr<CWizardLink> link;
     unsigned generation;
-    DeviceSettingsWork work;
+    int type;
+    DeviceSettingsWork settings;  // type 3
+    ShareOperationWork shares;    // types 1 and 2
 };
 
 // Manage: the language page first, then the web manager in the browser.

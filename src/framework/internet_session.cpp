@@ -53,8 +53,10 @@ BOOL CInternetSession::SetOption(DWORD option, DWORD value) {
 std::unique_ptr<CHttpConnection> CInternetSession::GetHttpConnection(const std::string& server, INTERNET_PORT port,
                                                                      const std::string& userName,
                                                                      const std::string& password) {
-    HINTERNET connection = ::InternetConnectA(m_hSession.get(), server.c_str(), port, userName.c_str(),
-                                              password.c_str(), INTERNET_SERVICE_HTTP, 0, m_dwContext);
+    // Empty texts are no credentials at all: Wine would otherwise answer a challenge with an empty login.
+    const auto textOrNull = [](const std::string& text) { return text.empty() ? nullptr : text.c_str(); };
+    HINTERNET connection = ::InternetConnectA(m_hSession.get(), server.c_str(), port, textOrNull(userName),
+                                              textOrNull(password), INTERNET_SERVICE_HTTP, 0, m_dwContext);
     if (!connection) return nullptr;
     return std::make_unique<CHttpConnection>(connection, m_dwContext);
 }

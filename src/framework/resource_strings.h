@@ -4,3 +4,6 @@
 #include <string>
 
 std::string LoadResString(UINT id);
+
+// String `formatId` (a printf format with one %s) with `value` put in; the value is only ever an argument.
+std::string FormatResString(UINT formatId, const std::string& value);

@@ -45,6 +45,20 @@ bool Define(char letter, ULONG type, const std::string& mountPoint) {
     return ::DeviceIoControl(manager.get(), kDefineUnixDrive, buffer.data(), static_cast<DWORD>(buffer.size()),
                              nullptr, 0, &returned, nullptr) != FALSE;
 }
+
+// Unix file names under Wine are UTF-8; the program's texts are in the ANSI code page.
+std::string AnsiFromUnixName(const std::string& unixName) {
+    const int wideLength = ::MultiByteToWideChar(CP_UTF8, 0, unixName.c_str(), -1, nullptr, 0);
+    if (wideLength <= 0) return std::string();
+    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, unixName.c_str(), -1, wide.data(), wideLength);
+    const int ansiLength = ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (ansiLength <= 0) return std::string();
+    std::string ansi(static_cast<size_t>(ansiLength), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, ansi.data(), ansiLength, nullptr, nullptr);
+    ansi.resize(static_cast<size_t>(ansiLength) - 1);
+    return ansi;
+}
 }  // namespace
 
 bool DefineNetworkDrive(char letter, const std::string& mountPoint) {
@@ -67,7 +81,7 @@ std::string NetworkDriveRemote(char letter) {
     UnixDrive answer;
     std::memcpy(&answer, buffer.data(), sizeof answer);
     if (!answer.mountPointOffset || answer.mountPointOffset >= returned) return std::string();
-    return UncFromMountPoint(std::string(buffer.data() + answer.mountPointOffset));
+    return UncFromMountPoint(AnsiFromUnixName(buffer.data() + answer.mountPointOffset));
 }
 
 std::string MountPointOfShare(const std::string& unc) {

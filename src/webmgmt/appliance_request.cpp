@@ -4,13 +4,15 @@
 #include "framework/message_pump.h"
 #include "framework/wait_cursor.h"
 #include "webmgmt/appliance_session.h"
+#include "webmgmt/basic_credentials.h"
 #include "webmgmt/redirect_location.h"
 #include "webmgmt/reply_file.h"
 
 namespace {
 const char* kAcceptTypes[] = {"*.*", nullptr};
+// No automatic authentication: the library would send the credentials in its own encoding (see Fetch).
 const DWORD kRequestFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_EXISTING_CONNECT |
-                            INTERNET_FLAG_NO_AUTO_REDIRECT;
+                            INTERNET_FLAG_NO_AUTO_REDIRECT | INTERNET_FLAG_NO_AUTH;
 const char kAcceptHeader[] =
     "Accept: audio/x-aiff, audio/basic, audio/midi, audio/mpeg, audio/wav, image/jpeg, image/gif, image/jpg, "
     "image/png, image/mng, image/bmp, text/plain, text/html, text/htm\r\n";
@@ -33,12 +35,30 @@ private:
     WizardHost* m_pHost;
 };
 
-std::unique_ptr<CHttpFile> OpenGet(CHttpConnection& connection, const std::string& object) {
-    return connection.OpenRequest("GET", object, nullptr, kAcceptTypes, nullptr, kRequestFlags);
+enum class Headers { All, AcceptOnly };
+
+// Opens and sends one GET. Null when no status could be read.
+std::unique_ptr<CHttpFile> SendGet(CHttpConnection& connection, const std::string& object, Headers headers,
+                                   const std::string& authorization, DWORD& status) {
+    auto request = connection.OpenRequest("GET", object, nullptr, kAcceptTypes, nullptr, kRequestFlags);
+    if (!request) return nullptr;
+    request->AddRequestHeaders(kAcceptHeader, HTTP_ADDREQ_FLAG_ADD_IF_NEW);
+    if (headers == Headers::All) request->AddRequestHeaders(kFormHeaders, HTTP_ADDREQ_FLAG_ADD_IF_NEW);
+    if (!authorization.empty())
+        request->AddRequestHeaders("Authorization: " + authorization + "\r\n",
+                                   HTTP_ADDREQ_FLAG_ADD | HTTP_ADDREQ_FLAG_REPLACE);
+    if (!request->SendRequest() || !request->QueryInfoStatusCode(status)) return nullptr;
+    return request;
 }
 
-bool SendAndReadStatus(CHttpFile& request, DWORD& status) {
-    return request.SendRequest() && request.QueryInfoStatusCode(status);
+// Credentials go only in answer to a challenge, once, as a header built from the caller's own bytes: WinINet
+// would re-encode text given as connection options (Wine as UTF-8 of the ANSI text, Windows otherwise).
+std::unique_ptr<CHttpFile> Fetch(CHttpConnection& connection, const std::string& object, Headers headers,
+                                 const std::string& authorization, DWORD& status) {
+    auto request = SendGet(connection, object, headers, "", status);
+    if (!request || status != HTTP_STATUS_DENIED || authorization.empty()) return request;
+    request.reset();
+    return SendGet(connection, object, headers, authorization, status);
 }
 
 bool IsRedirect(DWORD status) { return status == 301 || status == 302 || status == 303; }
@@ -94,17 +114,16 @@ int SendApplianceRequest(const std::string& title, const std::string& host, INTE
     const std::string replyFile = ReplyFilePath();
     ::DeleteFileA(replyFile.c_str());
 
+    const std::string authorization =
+        userName.empty() && password.empty() ? std::string() : BasicAuthorization(userName, password);
     CApplianceSession session(title);
     if (!session.IsOpen()) return 0;
-    auto connection = session.GetHttpConnection(host, port, userName, password);
+    auto connection = session.GetHttpConnection(host, port, "", "");
     if (!connection) return 0;
-    auto request = OpenGet(*connection, object);
-    if (!request) return 0;
-    request->AddRequestHeaders(kAcceptHeader, HTTP_ADDREQ_FLAG_ADD_IF_NEW);
-    request->AddRequestHeaders(kFormHeaders, HTTP_ADDREQ_FLAG_ADD_IF_NEW);
     DWORD status = 0;
-    if (!SendAndReadStatus(*request, status)) return 0;
-    if (status == 401) return 401;
+    auto request = Fetch(*connection, object, Headers::All, authorization, status);
+    if (!request) return 0;
+    if (status == HTTP_STATUS_DENIED) return HTTP_STATUS_DENIED;
 
     if (IsRedirect(status)) {
         std::string rawHeaders;
@@ -118,13 +137,11 @@ int SendApplianceRequest(const std::string& title, const std::string& host, INTE
         INTERNET_PORT targetPort = 0;
         if (!AfxParseURL(*target, serviceType, server, targetObject, targetPort)) return 0;
         if (!IsSameServer(serviceType, server, targetPort, host, port)) return 0;
-        connection = session.GetHttpConnection(server, targetPort, userName, password);
+        connection = session.GetHttpConnection(server, targetPort, "", "");
         if (!connection) return 0;
-        request = OpenGet(*connection, targetObject);
-        if (!request) return 0;
-        request->AddRequestHeaders(kAcceptHeader, HTTP_ADDREQ_FLAG_ADD_IF_NEW);
         // A second redirect is not followed: its status is the result.
-        if (!SendAndReadStatus(*request, status)) return 0;
+        request = Fetch(*connection, targetObject, Headers::AcceptOnly, authorization, status);
+        if (!request) return 0;
     }
 
     if (status != 200) return static_cast<int>(status);

@@ -11,18 +11,9 @@
 #include "webmgmt/unique_name.h"
 #include "webmgmt/utf8_text.h"
 #include <cstdio>
-#include <vector>
 
 namespace {
 constexpr INTERNET_PORT kWebPort = 80;
-
-std::string FormatWith(UINT formatId, const std::string& value) {
-    // The format comes from our own string table; the value is only ever an argument.
-    const std::string format = LoadResString(formatId);
-    std::vector<char> text(format.size() + value.size() + 1);
-    std::snprintf(text.data(), text.size(), format.c_str(), value.c_str());
-    return text.data();
-}
 
 int SendWithCredentials(const DeviceSettingsWork& work, const std::string& object, WizardHost& host) {
     return SendApplianceRequest(LoadResString(IDS_APP_TITLE), work.host, kWebPort, object,
@@ -38,7 +29,7 @@ int SetUniqueDeviceName(DeviceSettingsWork& work, WizardHost& host) {
     CWaitCursor wait;
     const std::string newName = UniqueDeviceName(work.entry);
     if (CompareNoCase(newName.c_str(), work.listedName.c_str()) == 0) {
-        host.ShowMessage(FormatWith(IDS_ALREADY_UNIQUE, newName), MB_OK | MB_ICONINFORMATION);
+        host.ShowMessage(FormatResString(IDS_ALREADY_UNIQUE, newName), MB_OK | MB_ICONINFORMATION);
         return 0;
     }
     if (host.ShowMessage(LoadResString(IDS_UNIQUE_NAME_WARNING), MB_YESNO | MB_ICONQUESTION) != IDYES) return 0;

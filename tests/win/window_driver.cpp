@@ -67,13 +67,17 @@ void MessageBoxAnswerer::Run() {
                     !::IsWindowVisible(hwnd))
                     return TRUE;
                 const std::string snapshot = self->m_snapshot ? self->m_snapshot() : std::string();
+                const std::string boxText = WindowText(text);
+                bool decline = self->m_decline;
                 {
                     std::lock_guard<std::mutex> lock(self->m_mutex);
-                    self->m_texts.push_back(WindowText(text));
+                    self->m_texts.push_back(boxText);
                     self->m_snapshots.push_back(snapshot);
+                    if (!self->m_declinePart.empty() && boxText.find(self->m_declinePart) != std::string::npos)
+                        decline = true;
                 }
                 const bool asks = ::GetDlgItem(hwnd, IDYES) != nullptr;
-                const int button = asks ? (self->m_decline ? IDNO : IDYES) : IDOK;
+                const int button = asks ? (decline ? IDNO : IDYES) : IDOK;
                 ::PostMessageA(hwnd, WM_COMMAND, button, 0);
                 return TRUE;
             },

@@ -23,6 +23,11 @@ public:
     // the program's windows as they are at that moment.
     explicit MessageBoxAnswerer(std::function<std::string()> snapshot = {});
     void SetDecline(bool decline) { m_decline = decline; }
+    // Answers No only to the questions that contain `part`.
+    void DeclineWhen(const std::string& part) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_declinePart = part;
+    }
     ~MessageBoxAnswerer();
     std::vector<std::string> Texts() const;
     std::vector<std::string> Snapshots() const;
@@ -36,6 +41,7 @@ private:
     std::atomic<bool> m_stop{false};
     mutable std::mutex m_mutex;
     std::vector<std::string> m_texts;
+    std::string m_declinePart;
     std::thread m_thread;
 };
 

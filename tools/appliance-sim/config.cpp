@@ -118,6 +118,7 @@ WebFault parse_web_fault(const std::string& value) {
         {"endless_body", WebFault::endless_body},
         {"broken_body", WebFault::broken_body},
         {"slow", WebFault::slow},
+        {"read_only", WebFault::read_only},
     };
     const auto found = faults.find(value);
     if (found == faults.end()) throw ValueError{"unknown web_fault '" + value + "'"};
@@ -208,7 +209,10 @@ const std::unordered_map<std::string, ApplianceSetter>& shared_appliance_keys() 
         {"redirect_host", [](ApplianceConfig& a, const std::string& v) { a.web.redirect_host = v; }},
         {"content_location", [](ApplianceConfig& a, const std::string& v) { a.web.content_location = v; }},
         {"slow_ms", [](ApplianceConfig& a, const std::string& v) { a.web.slow_ms = parse_int(v, 600000); }},
-        {"volumes", [](ApplianceConfig& a, const std::string& v) { a.web_state.volumes = parse_name_list(v); }},
+        // "none": an appliance without a volume, which cannot hold a new share.
+        {"volumes", [](ApplianceConfig& a, const std::string& v) {
+             a.web_state.volumes = v == "none" ? std::vector<std::string>{} : parse_name_list(v);
+         }},
         {"share", [](ApplianceConfig& a, const std::string& v) { a.web_state.shares.push_back(parse_share(v)); }},
         {"usb_share", [](ApplianceConfig& a, const std::string& v) {
              a.web_state.usb_shares.push_back(parse_share(v));

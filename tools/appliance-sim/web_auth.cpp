@@ -26,13 +26,34 @@ std::optional<std::string> base64_decode(const std::string& text) {
     return decoded;
 }
 
+// The password as older Windows clients send it: each character of the UTF-8 text as one byte of the
+// Western code page. None when a character has no such byte.
+std::optional<std::string> latin1_form(const std::string& utf8) {
+    std::string bytes;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            bytes += static_cast<char>(lead);
+        } else if ((lead == 0xC2 || lead == 0xC3) && i + 1 < utf8.size()) {
+            bytes += static_cast<char>(((lead & 0x03) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F));
+        } else {
+            return std::nullopt;
+        }
+    }
+    return bytes;
+}
+
 }  // namespace
 
 bool has_admin_credentials(const std::string& authorization, const WebSettings& settings) {
     static const std::string scheme = "Basic ";
     if (authorization.compare(0, scheme.size(), scheme) != 0) return false;
     const auto credentials = base64_decode(authorization.substr(scheme.size()));
-    return credentials && *credentials == settings.admin_user + ":" + settings.admin_password;
+    if (!credentials) return false;
+    // The appliance takes the password in UTF-8 and in the Western code page alike.
+    const auto latin1 = latin1_form(settings.admin_password);
+    return *credentials == settings.admin_user + ":" + settings.admin_password ||
+           (latin1 && *credentials == settings.admin_user + ":" + *latin1);
 }
 
 }  // namespace appliance_sim

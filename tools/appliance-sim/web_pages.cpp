@@ -58,6 +58,8 @@ std::string param(const PageRequest& request, const std::string& name) {
     return found == request.params.end() ? "" : found->second;
 }
 
+bool changes_allowed(const Appliance& appliance) { return appliance.web().fault != WebFault::read_only; }
+
 // The result of a change page: the marker's list holds the changed item, or nothing when nothing changed.
 std::vector<std::string> result_items(bool changed, const std::string& item) {
     return changed ? std::vector<std::string>{item} : std::vector<std::string>{};
@@ -78,7 +80,9 @@ PageReply share_info(Appliance& appliance, const PageRequest&) {
 PageReply add_share_page(Appliance& appliance, const PageRequest& request) {
     const std::string name = param(request, "new_share_name");
     const bool created = appliance.change([&](DeviceState&, WebState& state) {
-        return add_share(state, appliance.web().share_root, name, param(request, "new_share_pool"));
+        return changes_allowed(appliance) &&
+               add_share(state, appliance.web().share_root, name, param(request, "new_share_pool"),
+                         param(request, "share_password"));
     });
     return {200, render_page(render_list_function("create_share_success", result_items(created, name)))};
 }
@@ -86,7 +90,8 @@ PageReply add_share_page(Appliance& appliance, const PageRequest& request) {
 PageReply delete_share_page(Appliance& appliance, const PageRequest& request) {
     const std::string name = param(request, "share");
     const bool deleted = appliance.change([&](DeviceState&, WebState& state) {
-        return delete_share(state, appliance.web().share_root, name, param(request, "pool"));
+        return changes_allowed(appliance) &&
+               delete_share(state, appliance.web().share_root, name, param(request, "pool"));
     });
     // The program looks for the call with its semicolon, so the call comes first.
     return {200, render_page("var deleted = delete_share_success();\r\n"
@@ -97,7 +102,7 @@ PageReply delete_share_page(Appliance& appliance, const PageRequest& request) {
 PageReply safely_remove_page(Appliance& appliance, const PageRequest& request) {
     const std::string disk = param(request, "disk");
     const bool removed = appliance.change([&](DeviceState&, WebState& state) {
-        return safely_remove_disk(state, appliance.web().share_root, disk);
+        return changes_allowed(appliance) && safely_remove_disk(state, appliance.web().share_root, disk);
     });
     return {200, render_page(render_list_function("disconnect_success", result_items(removed, disk)))};
 }

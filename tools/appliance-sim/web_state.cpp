@@ -54,11 +54,16 @@ bool is_valid_share_name(const std::string& name) {
            std::none_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
-bool add_share(WebState& state, const std::string& share_root, const std::string& name, const std::string& volume) {
+bool add_share(WebState& state, const std::string& share_root, const std::string& name, const std::string& volume,
+               const std::string& password) {
     if (!is_valid_share_name(name) || has_share(state, name)) return false;
     if (std::find(state.volumes.begin(), state.volumes.end(), volume) == state.volumes.end()) return false;
     state.shares.push_back({name, volume});
     make_folder(share_root, name);
+    if (!password.empty()) {
+        state.passwords[name] = password;
+        write_password(share_root, name, password);
+    }
     return true;
 }
 

@@ -19,6 +19,7 @@ enum class WebFault {
     endless_body,          // streams until the client goes away
     broken_body,           // declares a length and closes the connection half way
     slow,                  // answers after slow_ms
+    read_only,             // the change pages answer but change nothing (a full or failing disk)
 };
 
 // How the web side is set up; fixed after start.
@@ -52,7 +53,9 @@ struct WebState {
 
 // The change pages' effects. Each returns whether it changed anything; folders under share_root follow the
 // shares (none when share_root is empty).
-bool add_share(WebState& state, const std::string& share_root, const std::string& name, const std::string& volume);
+// A share added with a password is private: its password goes beside the folders as for a configured one.
+bool add_share(WebState& state, const std::string& share_root, const std::string& name, const std::string& volume,
+               const std::string& password = "");
 bool delete_share(WebState& state, const std::string& share_root, const std::string& name, const std::string& volume);
 bool safely_remove_disk(WebState& state, const std::string& share_root, const std::string& disk);
 

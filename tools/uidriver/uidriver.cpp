@@ -62,7 +62,7 @@ int DropFiles(HWND control, int count, char** paths) {
 int main(int argc, char** argv) {
     if (argc < 4) {
         std::fprintf(stderr, "usage: uidriver click <caption> <id> | post|postto <caption> <id> <msg> <wParam> <lParam> | "
-                             "drop <caption> <id> <path>...\n");
+                             "settext <caption> <id> <text> | drop <caption> <id> <path>...\n");
         return 2;
     }
     HWND window = FindWindowWithControl(argv[2], std::atoi(argv[3]));
@@ -76,6 +76,11 @@ int main(int argc, char** argv) {
         ::PostMessageA(target, static_cast<UINT>(std::strtoul(argv[4], nullptr, 0)),
                        static_cast<WPARAM>(std::strtoull(argv[5], nullptr, 0)),
                        static_cast<LPARAM>(std::strtoll(argv[6], nullptr, 0)));
+        return 0;
+    }
+    if (std::strcmp(argv[1], "settext") == 0 && argc == 5) {
+        // Sent, not posted: the text is copied into the other process only for a sent WM_SETTEXT.
+        ::SendMessageA(::GetDlgItem(window, std::atoi(argv[3])), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
         return 0;
     }
     if (std::strcmp(argv[1], "drop") == 0 && argc > 4)

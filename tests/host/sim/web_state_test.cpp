@@ -46,6 +46,13 @@ TEST_F(SimWebState, AddShareMakesItsFolderOnAKnownVolumeOnly) {
     EXPECT_FALSE(add_share(state_, root(), "a/b", "Volume_1"));
     EXPECT_FALSE(folder("Video"));
     EXPECT_EQ(state_.shares.size(), 2u);
+
+    // With a password the new share is private.
+    EXPECT_TRUE(add_share(state_, root(), "Vault", "Volume_1", "k\xE9y"));
+    std::ifstream marker(root_ / ".passwords" / "Vault", std::ios::binary);
+    std::string password;
+    std::getline(marker, password);
+    EXPECT_EQ(password, "k\xE9y");
 }
 
 TEST_F(SimWebState, DeleteShareNeedsTheRightVolumeAndRemovesTheFolder) {

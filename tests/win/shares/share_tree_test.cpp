@@ -8,6 +8,7 @@
 #include "shares/mapped_drives.h"
 #include "shares/share_tree_ctrl.h"
 #include "shares/share_tree_messages.h"
+#include "drives_and_shortcuts.h"
 #include "test_bed.h"
 #include "test_wizard_host.h"
 #include "widgets/tree_test_window.h"
@@ -21,32 +22,9 @@
 namespace {
 const char kServer[] = "QX-Harborbox";
 
-std::string DesktopFile(const std::string& name) {
-    char path[MAX_PATH] = {};
-    ::SHGetSpecialFolderPathA(nullptr, path, CSIDL_DESKTOP, FALSE);
-    return std::string(path) + "\\" + name;
-}
-
-bool FileExists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::string ShortcutTarget(const std::string& link) {
-    IShellLinkA* shellLink = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  reinterpret_cast<void**>(&shellLink))))
-        return "no shell link";
-    std::string target = "not loaded";
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t wide[MAX_PATH] = {};
-        ::MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH);
-        char path[MAX_PATH] = {};
-        if (SUCCEEDED(file->Load(wide, STGM_READ)) && SUCCEEDED(shellLink->GetPath(path, MAX_PATH, nullptr, 0)))
-            target = path;
-        file->Release();
-    }
-    shellLink->Release();
-    return target;
-}
+using testbed::DesktopFile;
+using testbed::FileExists;
+using testbed::ShortcutTarget;
 
 std::string UniversalName(char letter) {
     for (const MappedDrive& drive : ScanMappedDrives())
@@ -78,19 +56,7 @@ protected:
         ::CoUninitialize();
     }
 
-    // No drive letter, remembered connection or shortcut is left from another test.
-    static void ForgetEverything() {
-        for (char letter = 'F'; letter <= 'Z'; ++letter) {
-            const char device[] = {letter, ':', '\0'};
-            WNet().WNetCancelConnection2A(device, CONNECT_UPDATE_PROFILE, TRUE);
-        }
-        WIN32_FIND_DATAA found;
-        const HANDLE search = ::FindFirstFileA(DesktopFile("*.lnk").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return;
-        do ::DeleteFileA(DesktopFile(found.cFileName).c_str());
-        while (::FindNextFileA(search, &found));
-        ::FindClose(search);
-    }
+    static void ForgetEverything() { testbed::ForgetDrivesAndShortcuts(); }
 
     // The page as the window shows it after the loading worker handed over its listing.
     bool Show(const std::string& name, const std::string& ip, bool assignMode = true) {

@@ -1,0 +1,218 @@
+#include "webmgmt/share_operations.h"
+#include "common/text_compare.h"
+#include "common/wizard_host.h"
+#include "discovery/datagram.h"
+#include "framework/resource_strings.h"
+#include "framework/wait_cursor.h"
+#include "platform/wnet_table.h"
+#include "res/resource.h"
+#include "shares/desktop_shortcut.h"
+#include "shares/drive_mapping.h"
+#include "shares/mapped_drives.h"
+#include "webmgmt/add_share_dlg.h"
+#include "webmgmt/appliance_request.h"
+#include "webmgmt/page_templates.h"
+#include "webmgmt/query_value.h"
+#include "webmgmt/reply_file.h"
+#include "webmgmt/reply_list.h"
+#include "webmgmt/share_to_delete.h"
+#include "webmgmt/utf8_text.h"
+#include <shlobj.h>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace {
+constexpr INTERNET_PORT kWebPort = 80;
+
+const char kPoolInfoPage[] = "drivemgt/pool_info.asp";
+const char kShareInfoPage[] = "filesharing/share_info.asp";
+
+template <size_t... Index>
+std::string FormatEscaped(const char* format, const std::array<std::string, sizeof...(Index)>& values,
+                          std::index_sequence<Index...>) {
+    size_t size = std::strlen(format) + 1;
+    for (const std::string& value : values) size += value.size();
+    std::vector<char> text(size);
+    std::snprintf(text.data(), text.size(), format, values[Index].c_str()...);
+    return text.data();
+}
+
+// A page template with its values, each escaped so the appliance gets exactly the bytes meant.
+template <typename... Values>
+std::string FormatPage(const char* format, const Values&... values) {
+    const std::array<std::string, sizeof...(Values)> escaped = {EscapeQueryValue(values)...};
+    return FormatEscaped(format, escaped, std::index_sequence_for<Values...>{});
+}
+
+// The share pages take the cached login in the ANSI code page, as typed.
+int Send(const ShareOperationWork& work, const std::string& host, const std::string& object, WizardHost& wizard) {
+    return SendApplianceRequest(LoadResString(IDS_APP_TITLE), host, kWebPort, object, work.credentials.userName,
+                                work.credentials.password, &wizard);
+}
+
+enum class Fetched { Ok, Cancelled, Failed };
+
+// The first request of either operation: one login prompt on a challenge, and a login the appliance
+// accepted is kept with its entry.
+Fetched AuthenticatedFetch(ShareOperationWork& work, const std::string& host, const std::string& page,
+                           WizardHost& wizard) {
+    work.credentials = {work.entry.userName, work.entry.password};
+    int status = Send(work, host, page, wizard);
+    if (status == HTTP_STATUS_DENIED) {
+        const auto typed = wizard.PromptAdminCredentials(work.entry.name);
+        if (!typed) return Fetched::Cancelled;
+        work.credentials = *typed;
+        status = Send(work, host, page, wizard);
+    }
+    if (status == HTTP_STATUS_OK) {
+        CopyToField(work.entry.userName, work.credentials.userName.c_str(), work.credentials.userName.size());
+        CopyToField(work.entry.password, work.credentials.password.c_str(), work.credentials.password.size());
+        work.loginAccepted = true;
+        return Fetched::Ok;
+    }
+    wizard.ReportFailure(status == HTTP_STATUS_DENIED ? IDS_INVALID_LOGIN : IDS_DEVICE_INFO_FAILED);
+    return Fetched::Failed;
+}
+
+// Both operations end with the progress animation stopped, however they end.
+class ProgressStop {
+public:
+    explicit ProgressStop(WizardHost& host) : m_host(host) {}
+    ~ProgressStop() { m_host.SetProgressAnimation(false); }
+
+private:
+    WizardHost& m_host;
+};
+
+std::string SharePath(const ShareOperationWork& work, const std::string& shareName) {
+    return std::string("\\\\") + work.entry.name + "\\" + shareName;
+}
+
+// The new folder's drive letter, remembered for later logons, and its shortcut when wanted.
+void ConnectNewShare(ShareOperationWork& work, const CAddShareDlg& choice, WizardHost& host) {
+    std::string device = choice.m_strNewShareDrive + ":";
+    std::string remote = SharePath(work, choice.m_strNewShareName);
+    NETRESOURCEA resource = {};
+    resource.dwScope = RESOURCE_GLOBALNET;
+    resource.dwType = RESOURCETYPE_DISK;
+    resource.dwDisplayType = RESOURCEDISPLAYTYPE_SHARE;
+    resource.dwUsage = RESOURCEUSAGE_CONNECTABLE;
+    resource.lpLocalName = device.data();
+    resource.lpRemoteName = remote.data();
+    const std::string& password = choice.m_strNewSharePassword;
+    if (WNet().WNetAddConnection2A(&resource, password.empty() ? nullptr : password.c_str(), nullptr,
+                                   CONNECT_UPDATE_PROFILE) != NO_ERROR) {
+        host.ReportFailure(IDS_MAP_DIALOG_FAILED);
+        return;
+    }
+    work.createShortcuts =
+        host.ShowMessage(LoadResString(IDS_ASK_SHORTCUTS), MB_YESNO | MB_ICONQUESTION) == IDYES;
+    if (*work.createShortcuts)
+        CreateDesktopShortcut(CSIDL_DESKTOP,
+                              ShortcutName(LoadResString(IDS_SHORTCUT_NAME), choice.m_strNewShareName,
+                                           work.entry.name, choice.m_strNewShareDrive),
+                              device + "\\");
+    work.drives = ScanMappedDrives();
+}
+
+// A folder on an external disk is removed with its disk, never deleted.
+int OfferSafeRemoval(ShareOperationWork& work, int position, WizardHost& host) {
+    if (host.ShowMessage(LoadResString(IDS_ASK_SAFE_REMOVAL), MB_YESNO | MB_ICONQUESTION) != IDYES) return 0;
+    const std::string disk = ListItemAt(FindReplyValue("foreign_share_disks()"), position);
+    if (!disk.empty()) Send(work, work.entry.ipText, FormatPage(g_strUrlSafelyRemove, disk), host);
+    const bool removed = !FindReplyValue("disconnect_success()").empty();
+    if (removed)
+        host.ShowMessage(LoadResString(IDS_DISK_REMOVED), MB_OK | MB_ICONINFORMATION);
+    else
+        host.ShowMessage(LoadResString(IDS_DISK_NOT_REMOVED), MB_OK | MB_ICONWARNING);
+    if (removed) host.ReloadSharePage();
+    return 1;
+}
+}  // namespace
+
+int AddSharedFolder(ShareOperationWork& work, WizardHost& host) {
+    ProgressStop stop(host);
+    CWaitCursor wait;
+    const Fetched fetched = AuthenticatedFetch(work, work.entry.name, kPoolInfoPage, host);
+    if (fetched != Fetched::Ok) return fetched == Fetched::Cancelled ? 0 : 1;
+    ReplyStatus status = ReplyStatus::Missing;
+    const std::string volumes = FindReplyValue("pool_names()", &status);
+    if (status == ReplyStatus::Missing) {
+        host.ReportFailure(IDS_DEVICE_INFO_FAILED);
+        return 1;
+    }
+    if (volumes.empty()) {
+        host.ReportFailure(IDS_NO_VOLUMES);
+        return 1;
+    }
+
+    CAddShareDlg choice(volumes, FreeLettersForCombo());
+    INT_PTR answer = IDCANCEL;
+    host.RunOnWindow([&] { answer = choice.DoModal(work.owner); });
+    if (answer != IDOK) return 1;
+
+    const std::string name = choice.m_strNewShareName;
+    Send(work, work.entry.name,
+         FormatPage(g_strUrlAddShare, ToUtf8(name), choice.m_strNewSharePool, choice.m_strNewSharePassword), host);
+    if (!FindReplyValue("create_share_success()").empty())
+        host.ShowMessage(FormatResString(IDS_SHARE_CREATED, SharePath(work, name)), MB_OK | MB_ICONINFORMATION);
+    else
+        host.ShowMessage(LoadResString(IDS_SHARE_NOT_CREATED), MB_OK | MB_ICONWARNING);
+    // Tried even when the creation failed: the folder may exist from an earlier attempt.
+    if (CompareNoCase(choice.m_strNewShareDrive.c_str(), LoadResString(IDS_DRIVE_NONE).c_str()) != 0)
+        ConnectNewShare(work, choice, host);
+    host.ReloadSharePage();
+    return 1;
+}
+
+int DeleteSharedFolder(ShareOperationWork& work, WizardHost& host) {
+    ProgressStop stop(host);
+    if (!work.selected) {
+        host.ReportFailure(IDS_SELECT_SHARE_FIRST);
+        return 1;
+    }
+    const ShareToDelete target =
+        ShareToDeleteOf(work.selected->data.remoteName, work.selected->data.comment, work.selected->text);
+    const std::string utf8Name = ToUtf8(target.name);
+
+    const Fetched fetched = AuthenticatedFetch(work, work.entry.ipText, kShareInfoPage, host);
+    if (fetched != Fetched::Ok) return fetched == Fetched::Cancelled ? 0 : 1;
+    ReplyStatus status = ReplyStatus::Missing;
+    const std::string foreign = FindReplyValue("foreign_shares()", &status);
+    if (status == ReplyStatus::Missing) {
+        host.ReportFailure(IDS_DEVICE_INFO_FAILED);
+        return 1;
+    }
+    const int onDisk = IndexOfListItem(foreign, utf8Name);
+    if (onDisk >= 0) return OfferSafeRemoval(work, onDisk, host);
+
+    const int position = IndexOfListItem(FindReplyValue("shares()"), utf8Name);
+    if (position < 0) {
+        host.ReportFailure(IDS_SHARE_NOT_FOUND);
+        return 1;
+    }
+    const std::string pool = ListItemAt(FindReplyValue("share_pools()"), position);
+    if (pool.empty()) {
+        host.ReportFailure(IDS_SHARE_VOLUME_UNKNOWN);
+        return 1;
+    }
+    const std::string path = SharePath(work, target.name);
+    if (host.ShowMessage(FormatResString(IDS_DELETE_WARNING, path), MB_YESNO) != IDYES) return 0;
+    if (host.ShowMessage(LoadResString(IDS_DELETE_REALLY), MB_YESNO | MB_ICONQUESTION) != IDYES) return 0;
+
+    if (target.mapped) {
+        const DriveLetterChange change = MapOrRemoveDriveLetter(false, work.selected, "", work.owner, host);
+        if (change.changed) work.drives = change.drives;
+    }
+    Send(work, work.entry.ipText, FormatPage(g_strUrlDeleteShare, utf8Name, pool), host);
+    const bool deleted = !FindReplyValue("delete_share_success();").empty();
+    if (deleted)
+        host.ShowMessage(FormatResString(IDS_SHARE_DELETED, path), MB_OK | MB_ICONINFORMATION);
+    else
+        host.ShowMessage(FormatResString(IDS_SHARE_NOT_DELETED, path), MB_OK | MB_ICONWARNING);
+    if (deleted) host.ReloadSharePage();
+    return 1;
+}
