@@ -128,6 +128,8 @@ std::string ReadTextFile(const std::string& path) {
     return text.str();
 }
 
+std::string RecorderLog() { return ReadTextFile(EnvPath("QM_RECORDER_LOG")); }
+
 namespace {
 std::vector<MenuSnapshot::Item> ReadMenu(HMENU menu) {
     std::vector<MenuSnapshot::Item> items;

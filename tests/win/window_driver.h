@@ -48,6 +48,8 @@ private:
 std::string WindowText(HWND hwnd);
 std::string EnvPath(const char* name);  // a Windows path the test bed passed in the environment
 std::string ReadTextFile(const std::string& path);
+// What the recorder, the test bed's stand-in for the shell's and the browser's programs, was asked to open.
+std::string RecorderLog();
 inline std::string ItemText(HWND dialog, int id) { return WindowText(::GetDlgItem(dialog, id)); }
 bool IsShownAndEnabled(HWND hwnd);
 bool IsHiddenAndDisabled(HWND hwnd);

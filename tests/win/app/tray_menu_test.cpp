@@ -5,7 +5,7 @@
 #include <ctime>
 
 namespace {
-std::string RecorderLog() { return testbed::ReadTextFile(testbed::EnvPath("QM_RECORDER_LOG")); }
+using testbed::RecorderLog;
 
 bool Recorded(const std::string& needle) {
     return testbed::PumpUntil([&] { return RecorderLog().find(needle) != std::string::npos; }, 5000);

@@ -13,7 +13,7 @@
 #include <thread>
 
 namespace {
-std::string RecorderLog() { return testbed::ReadTextFile(testbed::EnvPath("QM_RECORDER_LOG")); }
+using testbed::RecorderLog;
 
 // Measures, from its own thread, how long the window takes to answer a message, while the test pumps.
 class ResponsivenessProbe {

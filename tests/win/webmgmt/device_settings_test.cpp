@@ -15,7 +15,7 @@ size_t LogCount(const std::string& needle) {
     return count;
 }
 
-std::string RecorderLog() { return testbed::ReadTextFile(testbed::EnvPath("QM_RECORDER_LOG")); }
+using testbed::RecorderLog;
 
 // Manage on the selected appliance; returns once the browser was started for it.
 bool ManageOpensTheBrowser(CQuickmapDlg& window) {
