@@ -1,6 +1,6 @@
 // The appliance list of the wizard's device page; also the drop target for files and folders from the shell.
 #pragma once
-#include "copy/drop_items.h"
+#include "widgets/drop_items.h"
 #include "framework/list_ctrl.h"
 #include <shellapi.h>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "copy/drop_items.h"
+#include "widgets/drop_items.h"
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
