@@ -41,31 +41,21 @@ int CCopyQueue::CopyDroppedItem(const std::string& path, uint32_t itemType,
     return 0;
 }
 
-void CCopyQueue::StartWorkerIfIdle() {
-    {
-        std::lock_guard<std::mutex> lock(m_state->mutex);
-        if (m_state->workerRunning) return;
-        m_state->workerRunning = true;
-    }
-    LPVOID state = StateFor(m_state);
-    if (!AfxBeginThread(&CopyWorkerThread, state)) {
-        delete static_cast<std::shared_ptr<CopyQueueState>*>(state);
-        std::lock_guard<std::mutex> lock(m_state->mutex);
-        m_state->workerRunning = false;
-    }
-}
+void CCopyQueue::StartWorkerIfIdle() { StartThreadOnce(&CopyQueueState::workerRunning, &CopyWorkerThread); }
 
-void CCopyQueue::OnCopyStarted() {
+void CCopyQueue::OnCopyStarted() { StartThreadOnce(&CopyQueueState::progressRunning, &CopyProgressThread); }
+
+void CCopyQueue::StartThreadOnce(bool CopyQueueState::*running, AFX_THREADPROC proc) {
     {
         std::lock_guard<std::mutex> lock(m_state->mutex);
-        if (m_state->progressRunning) return;
-        m_state->progressRunning = true;
+        if ((*m_state).*running) return;
+        (*m_state).*running = true;
     }
     LPVOID state = StateFor(m_state);
-    if (!AfxBeginThread(&CopyProgressThread, state)) {
+    if (!AfxBeginThread(proc, state)) {
         delete static_cast<std::shared_ptr<CopyQueueState>*>(state);
         std::lock_guard<std::mutex> lock(m_state->mutex);
-        m_state->progressRunning = false;
+        (*m_state).*running = false;
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 #include "common/wizard_host.h"
 #include "copy/copy_queue_state.h"
+#include "framework/thread.h"
 #include <windows.h>
 #include <cstdint>
 #include <functional>
@@ -31,6 +32,8 @@ public:
 
 private:
     void StartWorkerIfIdle();
+    // Starts `proc` with the shared state unless the thread that `running` marks is already there.
+    void StartThreadOnce(bool CopyQueueState::*running, AFX_THREADPROC proc);
 
     std::shared_ptr<CopyQueueState> m_state;
     std::shared_ptr<CopyBatch> m_openBatch;  // the batch of the drop being read; window thread only
