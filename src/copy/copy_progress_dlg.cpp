@@ -5,7 +5,6 @@
 #include "res/resource_copy.h"
 #include <commctrl.h>
 #include <shlwapi.h>
-#include <cstdio>
 
 namespace {
 constexpr UINT_PTR kTimerRefresh = 1;
@@ -27,12 +26,6 @@ std::string Duration(int64_t seconds) {
     return result;
 }
 
-std::string Format(const std::string& format, const std::string& a, const std::string& b, const std::string& c,
-                   const std::string& d, const std::string& e = std::string()) {
-    char text[512] = {};
-    std::snprintf(text, sizeof text, format.c_str(), a.c_str(), b.c_str(), c.c_str(), d.c_str(), e.c_str());
-    return text;
-}
 }  // namespace
 
 CCopyProgressDlg::CCopyProgressDlg(std::shared_ptr<CopyBatch> batch)
@@ -84,9 +77,9 @@ void CCopyProgressDlg::ShowFigures() {
     const std::string bytesTotal = ByteSize(figures.bytesTotal);
     const int64_t secondsLeft = EstimateSecondsLeft(figures, ::GetTickCount64() - m_startTick);
     const std::string text =
-        secondsLeft < 0 ? Format(LoadResString(IDS_COPY_FIGURES), filesDone, filesTotal, bytesDone, bytesTotal)
-                        : Format(LoadResString(IDS_COPY_FIGURES_TIME_LEFT), filesDone, filesTotal, bytesDone,
-                                 bytesTotal, Duration(secondsLeft));
+        secondsLeft < 0 ? FormatResString(IDS_COPY_FIGURES, filesDone, filesTotal, bytesDone, bytesTotal)
+                        : FormatResString(IDS_COPY_FIGURES_TIME_LEFT, filesDone, filesTotal, bytesDone, bytesTotal,
+                                          Duration(secondsLeft));
     ::SetDlgItemTextA(m_hWnd, IDC_COPY_FIGURES, text.c_str());
     ::SendDlgItemMessageA(m_hWnd, IDC_COPY_PROGRESS_BAR, PBM_SETPOS, static_cast<WPARAM>(ProgressPercent(figures)), 0);
 }

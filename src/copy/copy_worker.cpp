@@ -5,21 +5,10 @@
 #include "copy/file_copier.h"
 #include "framework/resource_strings.h"
 #include "res/resource_copy.h"
-#include <cstdio>
 #include <memory>
 #include <vector>
 
 namespace {
-// A string of the resources with its %s filled; a format with one %s ignores `second`.
-std::string FormatText(const std::string& format, const std::string& first, const std::string& second = {}) {
-    const int length = std::snprintf(nullptr, 0, format.c_str(), first.c_str(), second.c_str());
-    if (length <= 0) return format;
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format.c_str(), first.c_str(), second.c_str());
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
 // The next job of the batch, waiting for the drop to hand it over; false once the batch has no more.
 bool NextJob(CopyQueueState& state, CopyBatch& batch, size_t index, CopyJob& job) {
     std::unique_lock<std::mutex> lock(state.mutex);
@@ -52,7 +41,7 @@ std::string CopyBatchItems(CopyQueueState& state, CopyBatch& batch) {
         if (batch.progress.IsCancelled()) continue;  // the rest of a cancelled drop is not started
         CountNewJobs(state, batch, counted);
         const std::string name = LastPathPart(job.source);
-        batch.progress.SetStatusText(FormatText(LoadResString(IDS_COPY_STATUS), name, job.destination));
+        batch.progress.SetStatusText(FormatResString(IDS_COPY_STATUS, name, job.destination));
         CFileCopier copier(&batch.progress);
         if (!copier.Copy(job.source, job.destination) && !batch.progress.IsCancelled())
             failures += name + ": " + copier.LastErrorText() + "\n";
@@ -82,7 +71,7 @@ UINT CopyWorkerThread(LPVOID param) {
             batch->finished = true;  // its progress window closes now, before any report
         }
         if (!failures.empty())
-            state.host->ShowMessage(FormatText(LoadResString(IDS_COPY_FAILED), failures), MB_OK | MB_ICONWARNING);
+            state.host->ShowMessage(FormatResString(IDS_COPY_FAILED, failures), MB_OK | MB_ICONWARNING);
         std::lock_guard<std::mutex> lock(state.mutex);
         state.batches.pop_front();
     }

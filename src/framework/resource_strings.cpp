@@ -1,7 +1,5 @@
 #include "framework/resource_strings.h"
 #include "framework/app.h"
-#include <cstdio>
-#include <vector>
 
 std::string LoadResString(UINT id) {
     std::string text(256, '\0');
@@ -14,11 +12,4 @@ std::string LoadResString(UINT id) {
         }
         text.resize(text.size() * 2);
     }
-}
-
-std::string FormatResString(UINT formatId, const std::string& value) {
-    const std::string format = LoadResString(formatId);
-    std::vector<char> text(format.size() + value.size() + 1);
-    std::snprintf(text.data(), text.size(), format.c_str(), value.c_str());
-    return text.data();
 }

@@ -18,11 +18,6 @@
 #include "webmgmt/share_to_delete.h"
 #include "webmgmt/utf8_text.h"
 #include <shlobj.h>
-#include <array>
-#include <cstdio>
-#include <cstring>
-#include <utility>
-#include <vector>
 
 namespace {
 constexpr INTERNET_PORT kWebPort = 80;
@@ -30,21 +25,10 @@ constexpr INTERNET_PORT kWebPort = 80;
 const char kPoolInfoPage[] = "drivemgt/pool_info.asp";
 const char kShareInfoPage[] = "filesharing/share_info.asp";
 
-template <size_t... Index>
-std::string FormatEscaped(const char* format, const std::array<std::string, sizeof...(Index)>& values,
-                          std::index_sequence<Index...>) {
-    size_t size = std::strlen(format) + 1;
-    for (const std::string& value : values) size += value.size();
-    std::vector<char> text(size);
-    std::snprintf(text.data(), text.size(), format, values[Index].c_str()...);
-    return text.data();
-}
-
 // A page template with its values, each escaped so the appliance gets exactly the bytes meant.
 template <typename... Values>
 std::string FormatPage(const char* format, const Values&... values) {
-    const std::array<std::string, sizeof...(Values)> escaped = {EscapeQueryValue(values)...};
-    return FormatEscaped(format, escaped, std::index_sequence_for<Values...>{});
+    return FormatText(format, EscapeQueryValue(values)...);
 }
 
 // The share pages take the cached login in the ANSI code page, as typed.
