@@ -27,14 +27,17 @@ ConnectionAttempt Connect(FolderChoice& folder, const std::string& password) {
 }
 
 std::string LinkName(const FolderChoice& folder, const std::string& letter) {
-    return ShortcutName(LoadResString(IDS_SHORTCUT_NAME), FolderNameOf(folder.data.remoteName),
-                        folder.data.comment, letter);
+    return DriveShortcutName(FolderNameOf(folder.data.remoteName), folder.data.comment, letter);
+}
+}  // namespace
+
+std::string DriveShortcutName(const std::string& folder, const std::string& deviceName, const std::string& letter) {
+    return ShortcutName(LoadResString(IDS_SHORTCUT_NAME), folder, deviceName, letter);
 }
 
 bool AskForShortcuts(WizardHost& host) {
     return host.ShowMessage(LoadResString(IDS_ASK_SHORTCUTS), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
-}  // namespace
 
 MappingOutcome MapCheckedShares(const std::vector<FolderChoice>& ticked, WizardHost& host) {
     MappingOutcome outcome;

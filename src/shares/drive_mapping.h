@@ -10,6 +10,12 @@
 #include <string>
 #include <vector>
 
+// The name of the desktop shortcut to `folder` of `deviceName` on drive `letter` (string 57361).
+std::string DriveShortcutName(const std::string& folder, const std::string& deviceName, const std::string& letter);
+
+// The question whether shortcuts to the new drive letters are wanted; true on Yes.
+bool AskForShortcuts(WizardHost& host);
+
 struct MappingOutcome {
     bool mapFailed = false;
     bool createShortcuts = false;

@@ -92,12 +92,10 @@ void ConnectNewShare(ShareOperationWork& work, const CAddShareDlg& choice, Wizar
         host.ReportFailure(IDS_MAP_DIALOG_FAILED);
         return;
     }
-    work.createShortcuts =
-        host.ShowMessage(LoadResString(IDS_ASK_SHORTCUTS), MB_YESNO | MB_ICONQUESTION) == IDYES;
+    work.createShortcuts = AskForShortcuts(host);
     if (*work.createShortcuts)
         CreateDesktopShortcut(CSIDL_DESKTOP,
-                              ShortcutName(LoadResString(IDS_SHORTCUT_NAME), choice.m_strNewShareName,
-                                           work.entry.name, choice.m_strNewShareDrive),
+                              DriveShortcutName(choice.m_strNewShareName, work.entry.name, choice.m_strNewShareDrive),
                               device + "\\");
     work.drives = ScanMappedDrives();
 }
