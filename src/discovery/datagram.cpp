@@ -104,3 +104,32 @@ std::string FormatIpText(uint32_t addressNetworkOrder) {
     std::snprintf(text, sizeof text, "%d.%d.%d.%d", octets[0], octets[1], octets[2], octets[3]);
     return text;
 }
+
+std::optional<uint32_t> ParseIpText(const std::string& text) {
+    uint8_t octets[4];
+    size_t at = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0 && (at >= text.size() || text[at++] != '.')) return std::nullopt;
+        unsigned value = 0;
+        size_t digits = 0;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9' && digits < 3) {
+            value = value * 10 + unsigned(text[at++] - '0');
+            ++digits;
+        }
+        if (digits == 0 || value > 255) return std::nullopt;
+        octets[i] = uint8_t(value);
+    }
+    if (at != text.size()) return std::nullopt;
+    uint32_t address = 0;
+    std::memcpy(&address, octets, 4);
+    return address;
+}
+
+uint32_t SubnetBroadcastOf(uint32_t addressNetworkOrder) {
+    uint8_t octets[4];
+    std::memcpy(octets, &addressNetworkOrder, 4);
+    octets[3] = 255;
+    uint32_t broadcast = 0;
+    std::memcpy(&broadcast, octets, 4);
+    return broadcast;
+}

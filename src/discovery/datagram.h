@@ -38,6 +38,12 @@ bool ApplyQueryReply(const uint8_t* data, size_t length, DeviceEntry& entry);
 // Dotted decimal text of a network-order address, first octet first.
 std::string FormatIpText(uint32_t addressNetworkOrder);
 
+// Four decimal numbers 0..255 separated by full stops, nothing else; network order.
+std::optional<uint32_t> ParseIpText(const std::string& text);
+
+// a.b.c.255 of a.b.c.d, whatever the real mask (network order in and out).
+uint32_t SubnetBroadcastOf(uint32_t addressNetworkOrder);
+
 // Copies text into a fixed field, cut to fit, always terminated.
 template <size_t N>
 void CopyToField(char (&field)[N], const char* text, size_t length) {

@@ -1,6 +1,5 @@
 #include "discovery/device_registry.h"
 #include "common/text_compare.h"
-#include "discovery/datagram.h"
 
 const char kDefaultDeviceName[] = "QX-Harborbox";
 
@@ -28,15 +27,14 @@ bool DeviceRegistry::ContainsAddress(uint32_t ipAddress) const {
     return false;
 }
 
-void ApplyDatagramReply(DeviceRegistry& registry, uint16_t requestCommand, const uint8_t* data, size_t length,
-                        uint32_t senderAddress) {
-    if (requestCommand == kCommandDiscoverRequest) {
-        if (auto entry = DecodeDiscoverReply(data, length, senderAddress)) registry.devices.push_back(*entry);
-    } else if (requestCommand == kCommandQueryRequest) {
-        DeviceEntry* entry = registry.FindByIpText(FormatIpText(senderAddress).c_str());
-        if (entry) ApplyQueryReply(data, length, *entry);
-    }
+bool DeviceKeySet::Less::operator()(const std::pair<std::string, std::string>& a,
+                                    const std::pair<std::string, std::string>& b) const {
+    const int byName = CompareNoCase(a.first.c_str(), b.first.c_str());
+    if (byName != 0) return byName < 0;
+    return CompareNoCase(a.second.c_str(), b.second.c_str()) < 0;
 }
+
+bool DeviceKeySet::Insert(const DeviceEntry& entry) { return m_keys.emplace(entry.name, entry.ipText).second; }
 
 void SortDevicesByName(std::list<DeviceEntry>& devices) {
     // std::list::sort is a stable merge sort.
@@ -44,12 +42,8 @@ void SortDevicesByName(std::list<DeviceEntry>& devices) {
 }
 
 void RemoveDuplicateDevices(DeviceRegistry& registry) {
+    DeviceKeySet seen;
     auto& devices = registry.devices;
-    for (auto it = devices.begin(); it != devices.end() && devices.size() >= 2; ++it) {
-        for (auto later = std::next(it); later != devices.end();) {
-            const bool same = CompareNoCase(later->name, it->name) == 0 && CompareNoCase(later->ipText, it->ipText) == 0;
-            later = same ? devices.erase(later) : std::next(later);
-        }
-    }
+    for (auto it = devices.begin(); it != devices.end();) it = seen.Insert(*it) ? std::next(it) : devices.erase(it);
     registry.deviceCount = static_cast<int>(devices.size());
 }

@@ -2,10 +2,14 @@
 // that the wizard window keeps beside it.
 #pragma once
 #include "discovery/device_entry.h"
+#include "discovery/scan_report.h"
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <list>
+#include <set>
+#include <string>
+#include <utility>
 
 // A plain value: the wizard window's thread owns the one it shows; a scan fills one of its own and hands it over.
 struct DeviceRegistry {
@@ -13,6 +17,7 @@ struct DeviceRegistry {
     int deviceCount = 0;             // entries after the last scan
     int selectedDevice = -1;         // list position; -1 while a scan runs
     std::time_t scanStartTime = 0;
+    ScanReport scanReport;           // what the last scan tried, for the not-found page
 
     // The entry `selectedDevice` steps from the first, or null.
     DeviceEntry* SelectedEntry();
@@ -22,9 +27,19 @@ struct DeviceRegistry {
 
 extern const char kDefaultDeviceName[];  // the name appliances carry from the factory
 
-// Applies one received datagram to the registry according to the command of the request that was sent.
-void ApplyDatagramReply(DeviceRegistry& registry, uint16_t requestCommand, const uint8_t* data, size_t length,
-                        uint32_t senderAddress);
+// Name and IP text, both compared case-insensitively: entries equal in both are the same appliance.
+class DeviceKeySet {
+public:
+    // False when an equal key was already there.
+    bool Insert(const DeviceEntry& entry);
+
+private:
+    struct Less {
+        bool operator()(const std::pair<std::string, std::string>& a,
+                        const std::pair<std::string, std::string>& b) const;
+    };
+    std::set<std::pair<std::string, std::string>, Less> m_keys;
+};
 
 // Stable, ascending by name, case-insensitive.
 void SortDevicesByName(std::list<DeviceEntry>& devices);

@@ -1,40 +1,39 @@
 #include "discovery/device_scan.h"
+#include "common/text_compare.h"
 #include "discovery/datagram.h"
 #include "discovery/datagram_exchange.h"
-#include "common/text_compare.h"
+#include "discovery/host_lookup.h"
 #include <winsock2.h>
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 
 namespace {
-int ExchangeDiscover(DeviceRegistry& registry, uint32_t destination) {
+// One discover exchange with all the destinations at once; returns whether any magic datagram arrived.
+bool ExchangeDiscover(DeviceRegistry& registry, const std::vector<uint32_t>& destinations, const EntrySink& sink) {
     const DiscoverRequestBytes request = BuildDiscoverRequest();
     uint8_t reply[kReplyBufferSize] = {};
-    return ExchangeDatagram(registry, destination, kDiscoveryPort, request.data(), static_cast<int>(request.size()),
-                            reply, sizeof reply);
-}
-
-void NameFromReverseLookup(DeviceEntry& entry) {
-    const uint32_t address = entry.ipAddress;
-    const hostent* host = ::gethostbyaddr(reinterpret_cast<const char*>(&address), 4, AF_INET);
-    const char* name = (host && host->h_name && host->h_name[0]) ? host->h_name : entry.ipText;
-    CopyToField(entry.name, name, std::strlen(name));
-}
-
-bool ResolveFirstIPv4(const char* hostName, uint32_t& address) {
-    const hostent* host = ::gethostbyname(hostName);
-    if (!host || host->h_addrtype != AF_INET || !host->h_addr_list || !host->h_addr_list[0]) return false;
-    std::memcpy(&address, host->h_addr_list[0], 4);
-    return true;
+    ReplyIntake intake(registry, kCommandDiscoverRequest, sink);
+    const ExchangeCounts counts =
+        ExchangeWithAll(destinations, kDiscoveryPort, request.data(), static_cast<int>(request.size()), reply,
+                        sizeof reply, kExchangeMs, [&](const uint8_t* data, size_t length, uint32_t sender) {
+                            intake.Take(data, length, sender);
+                            return true;
+                        });
+    ScanReport& report = registry.scanReport;
+    report.datagramsSent += counts.sent;
+    report.repliesReceived += counts.received;
+    report.repliesIgnored += intake.Ignored();
+    return counts.received > 0;
 }
 
 // Asks the factory-named appliance directly, for networks where broadcasts do not reach it.
-int ProbeDefaultName(DeviceRegistry& registry) {
+int ProbeDefaultName(DeviceRegistry& registry, const EntrySink& sink) {
     uint32_t address = 0;
     if (!ResolveFirstIPv4(kDefaultDeviceName, address)) return 0;
     if (registry.deviceCount > 0 && registry.ContainsAddress(address)) return 0;
     const size_t before = registry.devices.size();
-    if (!ExchangeDiscover(registry, address)) return 0;
+    if (!ExchangeDiscover(registry, {address}, sink)) return 0;
     auto appended = registry.devices.begin();
     std::advance(appended, static_cast<long>(before));
     for (; appended != registry.devices.end(); ++appended)
@@ -51,23 +50,32 @@ std::vector<uint32_t> GetLocalBroadcastAddresses() {
     const hostent* host = ::gethostbyname(hostName);
     if (!host || host->h_addrtype != AF_INET || !host->h_addr_list) return addresses;
     for (char** entry = host->h_addr_list; *entry && addresses.size() < kMaxBroadcastAddresses; ++entry) {
-        uint8_t octets[4];
-        std::memcpy(octets, *entry, 4);
-        octets[3] = 255;
-        uint32_t broadcast = 0;
-        std::memcpy(&broadcast, octets, 4);
-        addresses.push_back(broadcast);
+        uint32_t address = 0;
+        std::memcpy(&address, *entry, 4);
+        addresses.push_back(SubnetBroadcastOf(address));
     }
     return addresses;
 }
 
-int ScanForDevices(DeviceRegistry& registry) {
+int ScanForDevices(DeviceRegistry& registry, const ScanOptions& options) {
     registry.scanStartTime = std::time(nullptr);
     registry.devices.clear();
     registry.deviceCount = 0;
+    ScanReport& report = registry.scanReport;
+    report = ScanReport{};
 
-    for (uint32_t broadcast : GetLocalBroadcastAddresses()) ExchangeDiscover(registry, broadcast);
-    if (registry.devices.empty()) ExchangeDiscover(registry, INADDR_BROADCAST);
+    report.broadcastAddresses = GetLocalBroadcastAddresses();
+    std::vector<uint32_t> destinations = report.broadcastAddresses;
+    for (uint32_t direct : options.directAddresses) {
+        if (std::find(destinations.begin(), destinations.end(), direct) != destinations.end()) continue;
+        destinations.push_back(direct);
+        report.directAddresses.push_back(direct);
+    }
+    ExchangeDiscover(registry, destinations, options.onEntry);
+    if (registry.devices.empty()) {
+        report.limitedBroadcastTried = true;
+        ExchangeDiscover(registry, {INADDR_BROADCAST}, options.onEntry);
+    }
 
     int result = 0;
     bool defaultNameFound = false;
@@ -79,7 +87,7 @@ int ScanForDevices(DeviceRegistry& registry) {
             ++registry.deviceCount;
         }
     }
-    if (!defaultNameFound && ProbeDefaultName(registry)) result = 1;
+    if (!defaultNameFound && ProbeDefaultName(registry, options.onEntry)) result = 1;
 
     if (result == 1) {
         SortDevicesByName(registry.devices);

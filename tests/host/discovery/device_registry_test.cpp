@@ -1,6 +1,7 @@
 #include "discovery/datagram.h"
 #include "discovery/device_list_rows.h"
 #include "discovery/device_registry.h"
+#include "discovery/reply_intake.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>
@@ -53,26 +54,49 @@ TEST(RegistryDeduplication, RemovesSameNameAndAddressButKeepsConflicts) {
     EXPECT_EQ(single.deviceCount, 1);
 }
 
-TEST(RegistryReplies, DiscoverAppendsAndQueryUpdatesOnlyItsSender) {
+TEST(RegistryReplies, DiscoverAppendsEachApplianceOnceAndQueryUpdatesOnlyItsSender) {
     DeviceRegistry registry;
     std::vector<uint8_t> discover = {'Q', 'X', 'N', 'S', 0, 0, 2, 0, 0, 0, 0, 0x11, 0x32, 0, 0, 1,
                                      0x00, 0x00, 0x02, 0x40, 'N', 'a', 's', 0};
-    const uint8_t a[4] = {10, 77, 0, 2};
-    uint32_t sender;
-    std::memcpy(&sender, a, 4);
-    ApplyDatagramReply(registry, kCommandDiscoverRequest, discover.data(), discover.size(), sender);
-    ApplyDatagramReply(registry, kCommandDiscoverRequest, discover.data(), discover.size(), sender);
-    ASSERT_EQ(registry.devices.size(), 2u);  // no duplicate check until the scan's de-duplication
+    const uint32_t sender = *ParseIpText("10.77.0.2");
+    std::vector<std::string> handedOn;
+    ReplyIntake intake(registry, kCommandDiscoverRequest,
+                       [&](const DeviceEntry& entry) { handedOn.push_back(entry.ipText); });
+    intake.Take(discover.data(), discover.size(), sender);
+    intake.Take(discover.data(), discover.size(), sender);  // the same appliance over a second adapter
+    intake.Take(discover.data(), discover.size(), *ParseIpText("10.77.0.3"));
+    EXPECT_EQ(Names(registry.devices), (std::vector<std::string>{"Nas@10.77.0.2", "Nas@10.77.0.3"}));
+    EXPECT_EQ(handedOn, (std::vector<std::string>{"10.77.0.2", "10.77.0.3"}));
+
+    // A later exchange of the same scan does not hand on what is already listed.
+    ReplyIntake(registry, kCommandDiscoverRequest, [&](const DeviceEntry& entry) { handedOn.push_back(entry.ipText); })
+        .Take(discover.data(), discover.size(), sender);
+    EXPECT_EQ(registry.devices.size(), 2u);
+    EXPECT_EQ(handedOn.size(), 2u);
 
     std::vector<uint8_t> query = {'Q', 'X', 'N', 'S', 0, 8, 4, 0, 10, 1, 0x1F, 0x98, 1, 0, 0, 0};
-    const uint8_t b[4] = {10, 77, 0, 99};
-    uint32_t stranger;
-    std::memcpy(&stranger, b, 4);
-    ApplyDatagramReply(registry, kCommandQueryRequest, query.data(), query.size(), stranger);
+    ReplyIntake queries(registry, kCommandQueryRequest);
+    queries.Take(query.data(), query.size(), *ParseIpText("10.77.0.99"));
     EXPECT_EQ(registry.devices.front().webPort, 0);
-    ApplyDatagramReply(registry, kCommandQueryRequest, query.data(), query.size(), sender);
+    queries.Take(query.data(), query.size(), sender);
     EXPECT_EQ(registry.devices.front().webPort, 8088);
-    EXPECT_EQ(registry.devices.back().webPort, 0);  // the first entry with that address only
+    EXPECT_EQ(registry.devices.back().webPort, 0);
+}
+
+TEST(RegistryReplies, AFloodIsBoundedAndCounted) {
+    DeviceRegistry registry;
+    ReplyIntake intake(registry, kCommandDiscoverRequest);
+    const size_t flood = kMaxAppliancesPerExchange + 476;
+    for (size_t i = 0; i < flood; ++i) {
+        std::vector<uint8_t> reply = {'Q', 'X', 'N', 'S', 0, 0, 2, 0, 0, 0, 0, 0x11, 0x32, 0, 0, 1, 0x00, 0x00, 0x02, 0x40};
+        const std::string name = "Box-" + std::to_string(i);
+        reply.insert(reply.end(), name.begin(), name.end());
+        reply.push_back(0);
+        intake.Take(reply.data(), reply.size(), *ParseIpText("10.77.0.2"));
+    }
+    EXPECT_EQ(registry.devices.size(), kMaxAppliancesPerExchange);
+    EXPECT_EQ(intake.Ignored(), 476);
+    EXPECT_STREQ(registry.devices.back().name, "Box-1023");  // the first ones to arrive stay
 }
 
 TEST(RegistrySelection, WalksSelectedDeviceSteps) {
