@@ -24,8 +24,11 @@ TB_WS_HOSTNAME=QMTESTPC
 TB_DISCOVERY_PORT=15582
 TB_WS_IF=qmv-ws
 TB_APP_IF=qmv-app
-TB_WS_IF2=qmv-ws2
-TB_APP_IF2=qmv-app2
+TB_ROUTER_IF=qmv-rt
+TB_ROUTER_IF2=qmv-rt2
+# Workstation adapters of the multi-subnet topologies: 10.77, 10.78, 10.80 and 10.81 (10.79 is the
+# routed subnet).
+TB_WS_SUBNETS=(10.77.0 10.78.0 10.80.0 10.81.0)
 TB_WINE_TIMEOUT=${TB_WINE_TIMEOUT:-600}
 # Wine's drive onto the Linux root; moved off Z: so network drive letters are given from Z down as on
 # Windows.
@@ -53,6 +56,7 @@ tb_init() {
   TB_RUN=run$$
   TB_WS=qmws$$
   TB_APP=qmapp$$
+  TB_ROUTER=qmrt$$
   TB_DIR=$TB_BUILD/testbed/$TB_RUN
   TB_LOGS=$TB_DIR/logs
   TB_PIDS=()
@@ -67,6 +71,7 @@ tb_init() {
   rm -rf "$TB_DIR"
   mkdir -p "$TB_LOGS"
   tb_netns_remove "$TB_APP"
+  tb_netns_remove "$TB_ROUTER"
   tb_netns_remove "$TB_WS"
   trap tb_teardown EXIT
   trap 'exit 130' INT
@@ -81,7 +86,7 @@ tb_init() {
 tb_reap_stale_runs() {
   local ns dir
   while read -r ns _; do
-    [[ $ns =~ ^qm(ws|app)([0-9]+)$ ]] || continue
+    [[ $ns =~ ^qm(ws|app|rt)([0-9]+)$ ]] || continue
     tb_run_is_stale "${BASH_REMATCH[2]}" || continue
     tb_netns_remove "$ns"
     rm -rf "/etc/netns/$ns"
@@ -126,59 +131,98 @@ tb_hosts_add() {
   echo "$*" >>"/etc/netns/$TB_WS/hosts"
 }
 
-# tb_topology one-subnet|two-subnets|no-route: (re)builds the appliance
-# namespace and the link to it: 10.77.0.0/24 (workstation .1, appliance .2),
-# with two-subnets also 10.78.0.0/24 over a second link, with no-route
-# without the workstation's default route. The workstation namespace, and with it the
-# wine server, stays for the whole run.
+# tb_topology one-subnet|two-subnets|four-subnets|no-route|routed: (re)builds the appliance
+# namespace and the links to it: 10.77.0.0/24 (workstation .1, appliance .2); two-subnets adds
+# 10.78.0.0/24 over a second adapter, four-subnets also 10.80.0.0/24 and 10.81.0.0/24 (one adapter
+# each); no-route leaves out the workstation's default route. routed puts a router namespace between
+# the workstation (10.77.0.1, router .254) and the appliances on 10.79.0.0/24 (router .254): unicast
+# is forwarded, broadcasts end at the router. The workstation namespace, and with it the wine server,
+# stays for the whole run.
 tb_topology() {
-  local name=$1
-  case $name in one-subnet | two-subnets | no-route) ;; *) tb_die "unknown topology: $name" ;; esac
+  local name=$1 adapters=1 i
+  case $name in
+    one-subnet | no-route | routed) ;;
+    two-subnets) adapters=2 ;;
+    four-subnets) adapters=4 ;;
+    *) tb_die "unknown topology: $name" ;;
+  esac
   tb_topology_clear
   ip netns add "$TB_APP"
   ip -n "$TB_APP" link set lo up
-  ip link add "$TB_WS_IF" netns "$TB_WS" type veth peer name "$TB_APP_IF" netns "$TB_APP"
-  ip -n "$TB_WS" addr add 10.77.0.1/24 brd + dev "$TB_WS_IF"
-  ip -n "$TB_APP" addr add 10.77.0.2/24 brd + dev "$TB_APP_IF"
-  ip -n "$TB_WS" link set "$TB_WS_IF" up
-  ip -n "$TB_APP" link set "$TB_APP_IF" up
-  # The second subnet needs an adapter of its own: Wine answers
-  # gethostbyname(own name) with only the first address of each adapter.
-  if [[ $name == two-subnets ]]; then
-    ip link add "$TB_WS_IF2" netns "$TB_WS" type veth peer name "$TB_APP_IF2" netns "$TB_APP"
-    ip -n "$TB_WS" addr add 10.78.0.1/24 brd + dev "$TB_WS_IF2"
-    ip -n "$TB_APP" addr add 10.78.0.2/24 brd + dev "$TB_APP_IF2"
-    ip -n "$TB_WS" link set "$TB_WS_IF2" up
-    ip -n "$TB_APP" link set "$TB_APP_IF2" up
+  declare -gA TB_APP_LINKS=()
+  if [[ $name == routed ]]; then
+    tb_topology_routed
+  else
+    # Each subnet needs an adapter of its own: Wine answers gethostbyname(own name) with only the
+    # first address of each adapter.
+    for ((i = 0; i < adapters; i++)); do tb_topology_link "$i"; done
+    # Without a default route Wine's sendto(255.255.255.255) fails with WSAENETUNREACH; the route
+    # leads only into the veth.
+    [[ $name == no-route ]] || ip -n "$TB_WS" route add default dev "$TB_WS_IF"
+    export QM_APPLIANCE_IP=10.77.0.2
   fi
-  # Without a default route Wine's sendto(255.255.255.255) fails with
-  # WSAENETUNREACH; the route leads only into the veth.
-  [[ $name == no-route ]] || ip -n "$TB_WS" route add default dev "$TB_WS_IF"
   tb_hosts_reset
   TB_TOPOLOGY=$name
-  export QM_WS_IP=10.77.0.1 QM_APPLIANCE_IP=10.77.0.2
+  export QM_WS_IP=10.77.0.1
 }
 
-# Stops the simulators and removes the appliance namespace and the veth pair.
+# tb_topology_link INDEX: workstation adapter INDEX (0 based) on subnet TB_WS_SUBNETS[INDEX], .1 in
+# the workstation, .2 on the appliance side.
+tb_topology_link() {
+  local subnet=${TB_WS_SUBNETS[$1]} suffix=
+  ((${1} == 0)) || suffix=$((${1} + 1))
+  local ws_if=$TB_WS_IF$suffix app_if=$TB_APP_IF$suffix
+  ip link add "$ws_if" netns "$TB_WS" type veth peer name "$app_if" netns "$TB_APP"
+  ip -n "$TB_WS" addr add "$subnet.1/24" brd + dev "$ws_if"
+  ip -n "$TB_APP" addr add "$subnet.2/24" brd + dev "$app_if"
+  ip -n "$TB_WS" link set "$ws_if" up
+  ip -n "$TB_APP" link set "$app_if" up
+  TB_APP_LINKS[$subnet]=$app_if
+}
+
+tb_topology_routed() {
+  ip netns add "$TB_ROUTER"
+  ip -n "$TB_ROUTER" link set lo up
+  ip netns exec "$TB_ROUTER" sysctl -q -w net.ipv4.ip_forward=1
+  ip link add "$TB_WS_IF" netns "$TB_WS" type veth peer name "$TB_ROUTER_IF" netns "$TB_ROUTER"
+  ip link add "$TB_ROUTER_IF2" netns "$TB_ROUTER" type veth peer name "$TB_APP_IF" netns "$TB_APP"
+  ip -n "$TB_WS" addr add 10.77.0.1/24 brd + dev "$TB_WS_IF"
+  ip -n "$TB_ROUTER" addr add 10.77.0.254/24 brd + dev "$TB_ROUTER_IF"
+  ip -n "$TB_ROUTER" addr add 10.79.0.254/24 brd + dev "$TB_ROUTER_IF2"
+  ip -n "$TB_WS" link set "$TB_WS_IF" up
+  ip -n "$TB_ROUTER" link set "$TB_ROUTER_IF" up
+  ip -n "$TB_ROUTER" link set "$TB_ROUTER_IF2" up
+  ip -n "$TB_APP" link set "$TB_APP_IF" up
+  ip -n "$TB_WS" route add default via 10.77.0.254 dev "$TB_WS_IF"
+  ip -n "$TB_APP" route add default via 10.79.0.254 dev "$TB_APP_IF" onlink
+  TB_APP_LINKS[10.79.0]=$TB_APP_IF
+  export QM_APPLIANCE_IP=10.79.0.2
+}
+
+# Stops the simulators and removes the appliance and router namespaces with their veth pairs.
 tb_topology_clear() {
   tb_sim_stop_all
   tb_netns_remove "$TB_APP"
+  tb_netns_remove "$TB_ROUTER"
   # The veth pairs go with the appliance namespace, but only once the kernel
   # has released them; do not race the next `ip link add`.
   if ! tb_wait_until 5 tb_ws_links_gone; then
-    ip -n "$TB_WS" link del "$TB_WS_IF" 2>/dev/null || true
-    ip -n "$TB_WS" link del "$TB_WS_IF2" 2>/dev/null || true
+    local link
+    for link in $(tb_ws_links); do ip -n "$TB_WS" link del "$link" 2>/dev/null || true; done
   fi
   TB_TOPOLOGY=
 }
 
-tb_ws_links_gone() {
-  ! ip -n "$TB_WS" link show "$TB_WS_IF" >/dev/null 2>&1 &&
-    ! ip -n "$TB_WS" link show "$TB_WS_IF2" >/dev/null 2>&1
+tb_ws_links() {
+  ip -n "$TB_WS" -o link show 2>/dev/null | awk -F': ' '{ sub(/@.*/, "", $2); print $2 }' | grep "^$TB_WS_IF" || true
 }
 
-# tb_appliance_addresses IP...: adds addresses (/24) to the appliance side,
-# 10.78.0.x to the second subnet's link when there is one.
+tb_ws_links_gone() {
+  [[ -z $(tb_ws_links) ]]
+}
+
+# tb_appliance_addresses IP...: adds addresses (/24) to the appliance side, each on the link of its
+# subnet (the first link when no link has it).
 tb_appliance_addresses() {
   local -A have=()
   local ip dev batch=()
@@ -187,8 +231,7 @@ tb_appliance_addresses() {
   done < <(ip -n "$TB_APP" -o -4 addr show | awk '{print $4}')
   for ip in "$@"; do
     [[ -z ${have[$ip]:-} ]] || continue
-    dev=$TB_APP_IF
-    [[ $ip != 10.78.0.* || $TB_TOPOLOGY != two-subnets ]] || dev=$TB_APP_IF2
+    dev=${TB_APP_LINKS[${ip%.*}]:-$TB_APP_IF}
     batch+=("addr add $ip/24 brd + dev $dev")
   done
   ((${#batch[@]})) || return 0
@@ -541,6 +584,7 @@ tb_teardown() {
   done
   [[ -z ${TB_XVFB_PID:-} ]] || { kill -TERM "$TB_XVFB_PID" 2>/dev/null; wait "$TB_XVFB_PID" 2>/dev/null; }
   tb_netns_remove "$TB_APP"
+  tb_netns_remove "$TB_ROUTER"
   tb_netns_remove "$TB_WS"
   rm -rf "/etc/netns/$TB_WS"
   [[ -n ${TB_KEEP:-} ]] || rm -rf "${TB_DIR:?}/prefix" "${TB_DIR:?}/home"

@@ -133,3 +133,37 @@ TEST(ScanMalformed, OnlySoundRepliesBecomeEntries) {
     EXPECT_EQ(names[3].rfind("Unterm", 0), 0u);
     EXPECT_EQ(registry.deviceCount, 4);
 }
+
+TEST(ScanFourAdapters, EverySubnetIsAskedAtOnceAndEachApplianceListedOnce) {
+    ASSERT_EQ(GetLocalBroadcastAddresses().size(), 4u);
+    DeviceRegistry registry;
+    const uint64_t start = testbed::Now();
+    EXPECT_EQ(ScanForDevices(registry), 1);
+    // In turn, the four exchanges took four seconds.
+    EXPECT_LE(testbed::SecondsSince(start), 1.5);
+    EXPECT_EQ(NamesOf(registry), (std::vector<std::string>{"Box-77", "Box-78", "Box-80", "Box-81"}));
+    EXPECT_EQ(registry.deviceCount, 4);
+    for (const char* broadcast : {"10.77.0.255", "10.78.0.255", "10.80.0.255", "10.81.0.255"})
+        EXPECT_EQ(CountLogLines(std::string("-> ") + broadcast + " cmd=1"), 1u) << broadcast;
+    EXPECT_EQ(CountLogLines("-> 255.255.255.255"), 0u);
+    // Every appliance hears every broadcast here: sixteen replies, four appliances.
+    EXPECT_EQ(registry.scanReport.broadcastAddresses.size(), 4u);
+    EXPECT_EQ(registry.scanReport.datagramsSent, 4);
+    EXPECT_EQ(registry.scanReport.repliesReceived, 16);
+    EXPECT_FALSE(registry.scanReport.limitedBroadcastTried);
+}
+
+TEST(ScanFirstEntry, AnApplianceIsHandedOnAsSoonAsItsReplyIsRead) {
+    DeviceRegistry registry;
+    ScanOptions options;
+    std::vector<double> arrivals;
+    const uint64_t start = testbed::Now();
+    options.onEntry = [&](const DeviceEntry& entry) {
+        arrivals.push_back(testbed::SecondsSince(start));
+        EXPECT_STREQ(entry.name, "Harborbox-Office");
+    };
+    EXPECT_EQ(ScanForDevices(registry, options), 1);
+    ASSERT_EQ(arrivals.size(), 1u);
+    EXPECT_LE(arrivals.front(), 0.3);
+    EXPECT_GE(testbed::SecondsSince(start), 0.9);  // the scan itself still listens its second
+}
