@@ -17,6 +17,13 @@ DeviceState Appliance::device() const {
     return device_;
 }
 
+bool Appliance::wake(const std::array<std::uint8_t, 6>& mac) {
+    std::lock_guard<std::mutex> lock(device_mutex_);
+    if (device_.mac != mac || !device_.asleep) return false;
+    device_.asleep = false;
+    return true;
+}
+
 WebState Appliance::web_state() const {
     std::lock_guard<std::mutex> lock(device_mutex_);
     return web_state_;

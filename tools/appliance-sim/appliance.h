@@ -21,6 +21,7 @@ enum class Fault {
     unterminated_name,  // datagram ends inside the name
     long_name,          // 200-byte name
     flood,              // several copies of each reply
+    crowd,              // flood_count replies, each naming another appliance (own name and MAC)
     delay,              // answers late
 };
 
@@ -37,6 +38,7 @@ struct DeviceState {
     bool language_set = false;
     std::uint16_t web_port = 80;
     std::uint8_t query_attribute = 10;
+    bool asleep = false;  // answers nothing until a magic packet for its MAC arrives
 };
 
 struct Misbehaviour {
@@ -73,6 +75,9 @@ public:
 
     // Runs `change(DeviceState&, WebState&)` under the appliance's lock and
     // returns what it returns.
+    // Wakes the appliance when `mac` is its own; true when it was asleep.
+    bool wake(const std::array<std::uint8_t, 6>& mac);
+
     template <typename Change>
     auto change(Change&& change) {
         std::lock_guard<std::mutex> lock(device_mutex_);

@@ -99,6 +99,7 @@ Fault parse_fault(const std::string& value) {
         {"unterminated_name", Fault::unterminated_name},
         {"long_name", Fault::long_name},
         {"flood", Fault::flood},
+        {"crowd", Fault::crowd},
         {"delay", Fault::delay},
     };
     const auto found = faults.find(value);
@@ -193,7 +194,8 @@ const std::unordered_map<std::string, ApplianceSetter>& shared_appliance_keys() 
          }},
         {"answer_to", [](ApplianceConfig& a, const std::string& v) { a.answer_to = parse_answer_to(v); }},
         {"fault", [](ApplianceConfig& a, const std::string& v) { a.misbehaviour.fault = parse_fault(v); }},
-        {"flood_count", [](ApplianceConfig& a, const std::string& v) { a.misbehaviour.flood_count = parse_int(v, 1000); }},
+        {"flood_count", [](ApplianceConfig& a, const std::string& v) { a.misbehaviour.flood_count = parse_int(v, 100000); }},
+        {"asleep", [](ApplianceConfig& a, const std::string& v) { a.device.asleep = parse_bool(v); }},
         {"delay_ms", [](ApplianceConfig& a, const std::string& v) { a.misbehaviour.delay_ms = parse_int(v, 60000); }},
         {"http_port", [](ApplianceConfig& a, const std::string& v) {
              a.web.http_port = static_cast<std::uint16_t>(parse_unsigned(v, 0xFFFF));
@@ -376,8 +378,10 @@ private:
     }
 
     void add(const ApplianceConfig& appliance) {
-        if (appliance.misbehaviour.fault == Fault::flood && appliance.misbehaviour.flood_count < 1)
-            fail(appliance.line, "fault = flood needs flood_count of at least 1");
+        const Fault fault = appliance.misbehaviour.fault;
+        if ((fault == Fault::flood || fault == Fault::crowd) && appliance.misbehaviour.flood_count < 1)
+            fail(appliance.line, std::string("fault = ") + (fault == Fault::flood ? "flood" : "crowd") +
+                                     " needs flood_count of at least 1");
         const auto [existing, inserted] = lines_by_address_.emplace(appliance.address, appliance.line);
         if (!inserted)
             fail(appliance.line, "address " + format_ipv4(appliance.address) + " already used by the appliance of line " +

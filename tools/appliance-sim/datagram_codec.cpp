@@ -61,6 +61,18 @@ std::optional<RequestKind> parse_request(const std::uint8_t* data, std::size_t l
     return std::nullopt;
 }
 
+std::optional<std::array<std::uint8_t, 6>> parse_magic_packet(const std::uint8_t* data, std::size_t length) {
+    constexpr std::size_t kSync = 6, kRepeats = 16;
+    if (length < kSync + 6 * kRepeats) return std::nullopt;
+    for (std::size_t i = 0; i < kSync; ++i)
+        if (data[i] != 0xFF) return std::nullopt;
+    std::array<std::uint8_t, 6> mac{};
+    std::memcpy(mac.data(), data + kSync, 6);
+    for (std::size_t repeat = 1; repeat < kRepeats; ++repeat)
+        if (std::memcmp(data + kSync + 6 * repeat, mac.data(), 6) != 0) return std::nullopt;
+    return mac;
+}
+
 std::vector<std::uint8_t> build_discover_reply(const DeviceState& device, Fault fault) {
     std::vector<std::uint8_t> bytes = header(fault, kDiscoverReplyCommand);
     if (fault == Fault::bad_code) bytes[6] = kBadDiscoverReplyCode;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,10 @@ std::optional<RequestKind> parse_request(const std::uint8_t* data, std::size_t l
 
 // The command word of any datagram, or -1 when it is too short to carry one.
 int command_of(const std::uint8_t* data, std::size_t length);
+
+// The MAC a Wake-on-LAN magic packet names: six 0xFF bytes, then the MAC sixteen times (anything
+// after, such as a password, is not read); nothing for any other datagram.
+std::optional<std::array<std::uint8_t, 6>> parse_magic_packet(const std::uint8_t* data, std::size_t length);
 
 // Replies as the appliance sends them, shaped by `fault` where the fault
 // changes the bytes (faults that change timing or count are not applied here).

@@ -2,6 +2,8 @@
 
 #include "ipv4.h"
 
+#include <string>
+
 namespace appliance_sim {
 
 RequestTarget classify_target(std::uint32_t header_destination, std::uint32_t local_address) {
@@ -44,13 +46,31 @@ std::vector<PlannedReply> ReplyPlanner::plan(RequestKind kind, const RequestTarg
 
 void ReplyPlanner::plan_one(const Appliance& appliance, RequestKind kind, std::vector<PlannedReply>& replies) {
     const Misbehaviour& misbehaviour = appliance.misbehaviour();
-    if (misbehaviour.fault == Fault::silent) return;
     const DeviceState device = appliance.device();
+    if (misbehaviour.fault == Fault::silent || device.asleep) return;
+    if (misbehaviour.fault == Fault::crowd && kind == RequestKind::discover) {
+        plan_crowd(appliance, device, replies);
+        return;
+    }
     const auto bytes = kind == RequestKind::discover ? build_discover_reply(device, misbehaviour.fault)
                                                      : build_query_reply(device, misbehaviour.fault);
     const int copies = misbehaviour.fault == Fault::flood ? misbehaviour.flood_count : 1;
     const auto delay = delay_for(appliance);
     for (int copy = 0; copy < copies; ++copy) replies.push_back({appliance.address(), delay, bytes});
+}
+
+// A crowd of appliances behind one address: "<name>-<n>", the MAC's last two bytes numbered.
+void ReplyPlanner::plan_crowd(const Appliance& appliance, const DeviceState& device,
+                              std::vector<PlannedReply>& replies) {
+    const int count = appliance.misbehaviour().flood_count;
+    replies.reserve(replies.size() + static_cast<std::size_t>(count));
+    for (int number = 1; number <= count; ++number) {
+        DeviceState member = device;
+        member.name = device.name + "-" + std::to_string(number);
+        member.mac[4] = static_cast<std::uint8_t>(number >> 8);
+        member.mac[5] = static_cast<std::uint8_t>(number & 0xFF);
+        replies.push_back({appliance.address(), delay_for(appliance), build_discover_reply(member, Fault::none)});
+    }
 }
 
 std::chrono::milliseconds ReplyPlanner::delay_for(const Appliance& appliance) {

@@ -43,6 +43,7 @@ public:
 
 private:
     void plan_one(const Appliance& appliance, RequestKind kind, std::vector<PlannedReply>& replies);
+    void plan_crowd(const Appliance& appliance, const DeviceState& device, std::vector<PlannedReply>& replies);
     std::chrono::milliseconds delay_for(const Appliance& appliance);
 
     const std::deque<Appliance>& appliances_;

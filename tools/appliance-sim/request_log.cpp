@@ -19,6 +19,12 @@ std::string format_http_log_line(std::int64_t unix_time_ms, const std::string& f
            std::to_string(to_port) + " http " + std::to_string(request_number) + " " + text;
 }
 
+std::string format_wake_log_line(std::int64_t unix_time_ms, std::uint32_t from, std::uint16_t port, std::uint32_t to,
+                                 const std::string& mac, std::size_t length) {
+    return std::to_string(unix_time_ms) + " " + format_ipv4(from) + ":" + std::to_string(port) + " -> " +
+           format_ipv4(to) + ":9 wake mac=" + mac + " len=" + std::to_string(length);
+}
+
 namespace {
 std::int64_t now_ms() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch())
@@ -33,6 +39,12 @@ RequestLog::RequestLog(const std::string& path) : out_(path, std::ios::out | std
 void RequestLog::record(std::uint32_t from, std::uint16_t port, std::uint32_t to, int command, std::size_t length) {
     std::lock_guard<std::mutex> lock(mutex_);
     out_ << format_log_line(now_ms(), from, port, to, command, length) << std::endl;
+}
+
+void RequestLog::record_wake(std::uint32_t from, std::uint16_t port, std::uint32_t to, const std::string& mac,
+                             std::size_t length) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    out_ << format_wake_log_line(now_ms(), from, port, to, mac, length) << std::endl;
 }
 
 void RequestLog::record_http(const std::string& from, int port, const std::string& to, int to_port,

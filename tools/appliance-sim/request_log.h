@@ -19,6 +19,11 @@ std::string format_log_line(std::int64_t unix_time_ms, std::uint32_t from, std::
 std::string format_http_log_line(std::int64_t unix_time_ms, const std::string& from, int port, const std::string& to,
                                  int to_port, std::uint64_t request_number, const std::string& text);
 
+// `<unix-time-ms> <from-ip>:<port> -> <to-ip>:9 wake mac=<MAC or -> len=<n>`: a datagram on the
+// Wake-on-LAN port, with the MAC its magic packet names.
+std::string format_wake_log_line(std::int64_t unix_time_ms, std::uint32_t from, std::uint16_t port, std::uint32_t to,
+                                 const std::string& mac, std::size_t length);
+
 // One line per received datagram and per line of each received HTTP request,
 // flushed at once so that tests can read the file while the simulator runs.
 // The web server's threads and the responder share it.
@@ -27,6 +32,8 @@ public:
     explicit RequestLog(const std::string& path);  // truncates; throws std::runtime_error
 
     void record(std::uint32_t from, std::uint16_t port, std::uint32_t to, int command, std::size_t length);
+    void record_wake(std::uint32_t from, std::uint16_t port, std::uint32_t to, const std::string& mac,
+                     std::size_t length);
     // All lines of one request, kept together.
     void record_http(const std::string& from, int port, const std::string& to, int to_port,
                      const std::vector<std::string>& lines);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <stdexcept>
@@ -37,25 +38,41 @@ void set_option(int socket, int level, int name, int value, const char* label) {
     if (setsockopt(socket, level, name, &value, sizeof value) != 0) throw system_error(label);
 }
 
+// A broadcast-capable socket on 0.0.0.0:port that reports each datagram's destination.
+int open_socket(std::uint16_t port) {
+    const int sock = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (sock < 0) throw system_error("socket");
+    set_option(sock, SOL_SOCKET, SO_BROADCAST, 1, "SO_BROADCAST");
+    set_option(sock, IPPROTO_IP, IP_PKTINFO, 1, "IP_PKTINFO");
+    const sockaddr_in any = socket_address(INADDR_ANY, port);
+    if (bind(sock, reinterpret_cast<const sockaddr*>(&any), sizeof any) != 0) {
+        close(sock);
+        throw system_error("bind 0.0.0.0:" + std::to_string(port));
+    }
+    return sock;
+}
+
+std::string format_mac(const std::array<std::uint8_t, 6>& mac) {
+    char text[18];
+    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
+    return text;
+}
+
 }  // namespace
 
-UdpResponder::UdpResponder(const std::deque<Appliance>& appliances, const GlobalSettings& settings, RequestLog* log)
+UdpResponder::UdpResponder(std::deque<Appliance>& appliances, const GlobalSettings& settings, RequestLog* log)
     : appliances_(appliances), log_(log), planner_(appliances, settings.reply_spread_ms, settings.seed) {}
 
 UdpResponder::~UdpResponder() {
     if (socket_ >= 0) close(socket_);
+    if (wake_socket_ >= 0) close(wake_socket_);
 }
 
 void UdpResponder::open() {
     check_addresses_are_local();
-    socket_ = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (socket_ < 0) throw system_error("socket");
-    set_option(socket_, SOL_SOCKET, SO_BROADCAST, 1, "SO_BROADCAST");
-    set_option(socket_, IPPROTO_IP, IP_PKTINFO, 1, "IP_PKTINFO");
+    socket_ = open_socket(kDiscoveryPort);
     set_option(socket_, SOL_SOCKET, SO_SNDBUF, kSendBufferBytes, "SO_SNDBUF");
-    const sockaddr_in any = socket_address(INADDR_ANY, kDiscoveryPort);
-    if (bind(socket_, reinterpret_cast<const sockaddr*>(&any), sizeof any) != 0)
-        throw system_error("bind 0.0.0.0:" + std::to_string(kDiscoveryPort));
+    wake_socket_ = open_socket(kWakePort);
 }
 
 // A reply from an address the namespace lacks would fail on every send;
@@ -75,18 +92,19 @@ void UdpResponder::check_addresses_are_local() const {
 
 void UdpResponder::run(int stop_fd) {
     for (;;) {
-        pollfd fds[2] = {{socket_, POLLIN, 0}, {stop_fd, POLLIN, 0}};
-        if (poll(fds, 2, queue_.wait_ms(ReplyQueue::Clock::now())) < 0) {
+        pollfd fds[3] = {{socket_, POLLIN, 0}, {wake_socket_, POLLIN, 0}, {stop_fd, POLLIN, 0}};
+        if (poll(fds, 3, queue_.wait_ms(ReplyQueue::Clock::now())) < 0) {
             if (errno == EINTR) continue;
             throw system_error("poll");
         }
-        if (fds[1].revents != 0) return;
-        if (fds[0].revents & POLLIN) receive_pending();
+        if (fds[2].revents != 0) return;
+        if (fds[0].revents & POLLIN) receive_pending(socket_);
+        if (fds[1].revents & POLLIN) receive_pending(wake_socket_);
         for (const OutgoingReply& reply : queue_.take_due(ReplyQueue::Clock::now())) send(reply);
     }
 }
 
-void UdpResponder::receive_pending() {
+void UdpResponder::receive_pending(int socket) {
     for (;;) {
         std::uint8_t data[kMaxDatagram];
         sockaddr_in from{};
@@ -99,7 +117,7 @@ void UdpResponder::receive_pending() {
         message.msg_iovlen = 1;
         message.msg_control = control;
         message.msg_controllen = sizeof control;
-        const ssize_t length = recvmsg(socket_, &message, MSG_DONTWAIT);
+        const ssize_t length = recvmsg(socket, &message, MSG_DONTWAIT);
         if (length < 0) {
             if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
                 std::cerr << "appliance-sim: recvmsg: " << std::strerror(errno) << std::endl;
@@ -109,7 +127,8 @@ void UdpResponder::receive_pending() {
             if (header->cmsg_level == IPPROTO_IP && header->cmsg_type == IP_PKTINFO) {
                 in_pktinfo info;
                 std::memcpy(&info, CMSG_DATA(header), sizeof info);
-                handle(data, static_cast<std::size_t>(length), from, info);
+                if (socket == wake_socket_) handle_wake(data, static_cast<std::size_t>(length), from, info);
+                else handle(data, static_cast<std::size_t>(length), from, info);
             }
         }
     }
@@ -128,6 +147,16 @@ void UdpResponder::handle(const std::uint8_t* data, std::size_t length, const so
     const auto now = ReplyQueue::Clock::now();
     for (PlannedReply& planned : planner_.plan(*kind, target))
         queue_.push(now + planned.delay, {planned.source, requester, port, std::move(planned.bytes)});
+}
+
+void UdpResponder::handle_wake(const std::uint8_t* data, std::size_t length, const sockaddr_in& from,
+                               const in_pktinfo& info) {
+    const auto mac = parse_magic_packet(data, length);
+    if (log_)
+        log_->record_wake(ntohl(from.sin_addr.s_addr), ntohs(from.sin_port), ntohl(info.ipi_addr.s_addr),
+                          mac ? format_mac(*mac) : "-", length);
+    if (!mac) return;
+    for (Appliance& appliance : appliances_) appliance.wake(*mac);
 }
 
 void UdpResponder::send(const OutgoingReply& reply) const {

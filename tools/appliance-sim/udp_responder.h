@@ -16,14 +16,16 @@ struct sockaddr_in;
 namespace appliance_sim {
 
 constexpr std::uint16_t kDiscoveryPort = 15582;
+constexpr std::uint16_t kWakePort = 9;
 
 // All appliances share one socket on 0.0.0.0:15582. IP_PKTINFO tells where a
 // request was sent to, and chooses each reply's source address, so every
-// appliance answers from its own address.
+// appliance answers from its own address. A second socket on port 9 takes
+// Wake-on-LAN magic packets for sleeping appliances.
 class UdpResponder {
 public:
     // `log` may be null.
-    UdpResponder(const std::deque<Appliance>& appliances, const GlobalSettings& settings, RequestLog* log);
+    UdpResponder(std::deque<Appliance>& appliances, const GlobalSettings& settings, RequestLog* log);
     ~UdpResponder();
     UdpResponder(const UdpResponder&) = delete;
     UdpResponder& operator=(const UdpResponder&) = delete;
@@ -37,15 +39,17 @@ public:
 
 private:
     void check_addresses_are_local() const;
-    void receive_pending();
+    void receive_pending(int socket);
+    void handle_wake(const std::uint8_t* data, std::size_t length, const sockaddr_in& from, const in_pktinfo& info);
     void handle(const std::uint8_t* data, std::size_t length, const sockaddr_in& from, const in_pktinfo& info);
     void send(const OutgoingReply& reply) const;
 
-    const std::deque<Appliance>& appliances_;
+    std::deque<Appliance>& appliances_;
     RequestLog* const log_;
     ReplyPlanner planner_;
     ReplyQueue queue_;
     int socket_ = -1;
+    int wake_socket_ = -1;
 };
 
 }  // namespace appliance_sim
