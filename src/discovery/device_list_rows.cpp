@@ -1,6 +1,6 @@
 #include "discovery/device_list_rows.h"
 #include "common/text_compare.h"
-#include <cstdio>
+#include "discovery/mac_address.h"
 #include <map>
 
 namespace {
@@ -28,9 +28,4 @@ DeviceListRows BuildDeviceListRows(const std::list<DeviceEntry>& devices) {
     return result;
 }
 
-std::string FormatMacAddress(const DeviceEntry& entry) {
-    const uint8_t* mac = entry.deviceData + 2;
-    char text[18];
-    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
-    return text;
-}
+std::string FormatMacAddress(const DeviceEntry& entry) { return FormatMacText(MacOf(entry)); }

@@ -153,3 +153,19 @@ TEST(IpText, IsDottedDecimalFirstOctetFirst) {
     EXPECT_EQ(FormatIpText(Address(10, 77, 0, 255)), "10.77.0.255");
     EXPECT_EQ(FormatIpText(Address(192, 168, 100, 7)), "192.168.100.7");
 }
+
+TEST(IpText, ParsesOnlyFourDecimalOctets) {
+    const struct {
+        const char* text;
+        bool valid;
+    } cases[] = {{"10.77.0.2", true},  {"255.255.255.255", true}, {"0.0.0.0", true},   {"10.77.0.256", false},
+                 {"10.77.0", false},   {"10.77.0.2.5", false},    {"10.77.0.2 ", false}, {"1a.77.0.2", false},
+                 {"10..0.2", false},   {"0010.77.0.2", false},    {"", false},           {"-1.77.0.2", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto parsed = ParseIpText(c.text);
+        ASSERT_EQ(parsed.has_value(), c.valid);
+        if (c.valid) EXPECT_EQ(FormatIpText(*parsed), c.text);
+    }
+    EXPECT_EQ(SubnetBroadcastOf(Address(10, 79, 0, 2)), Address(10, 79, 0, 255));
+}

@@ -3,6 +3,7 @@
 #include "discovery/device_registry.h"
 #include "discovery/reply_intake.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -135,4 +136,23 @@ TEST(DeviceListRows, ShowsAddressAndMacText) {
     ASSERT_EQ(rows.rows.size(), 1u);
     EXPECT_EQ(rows.rows[0].ipText, "10.77.0.2");
     EXPECT_EQ(rows.rows[0].macText, "00-11-32-AB-34-5C");
+}
+
+TEST(DeviceListRows, AThousandsStrongRegistryKeepsEveryMarkAndDuplicateRule) {
+    // Pairs of equal names (one pair per hundred also repeated at the same address), as a crowded
+    // network gives them: the sorted registry, de-duplicated, then the rows.
+    DeviceRegistry registry;
+    for (int i = 0; i < 5000; ++i) {
+        const std::string name = "Box-" + std::to_string(i / 2);
+        const std::string ip = "10.77." + std::to_string(i / 250) + "." + std::to_string(i % 250);
+        registry.devices.push_back(Entry(name, ip));
+        if (i % 200 == 0) registry.devices.push_back(Entry(name, ip));
+    }
+    SortDevicesByName(registry.devices);
+    RemoveDuplicateDevices(registry);
+    ASSERT_EQ(registry.deviceCount, 5000);
+    const DeviceListRows rows = BuildDeviceListRows(registry.devices);
+    EXPECT_TRUE(rows.nameConflict);
+    const std::vector<int> images = Images(rows);
+    EXPECT_EQ(std::count(images.begin(), images.end(), kImageNameConflict), 5000);
 }
