@@ -47,6 +47,19 @@ void CDeviceListCtrl::SetUpColumnsAndImages(const std::string& nameHeading, cons
     InsertItem(0, searchingText, kImageSearching);
 }
 
+void CDeviceListCtrl::AppendRows(const std::vector<DeviceListRow>& rows) {
+    // Drawn row by row, a thousand rows hold the window for seconds.
+    SendMessage(WM_SETREDRAW, FALSE);
+    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(GetItemCount()) + rows.size());
+    for (const DeviceListRow& row : rows) {
+        const int item = InsertItem(GetItemCount(), row.name, row.image);
+        SetItemText(item, 1, row.ipText);
+        SetItemText(item, 2, row.macText);
+    }
+    SendMessage(WM_SETREDRAW, TRUE);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
 void CDeviceListCtrl::PreSubclassWindow() {
     // The template created the window, so WM_CREATE never reached us: register for drops now.
     ::DragAcceptFiles(m_hWnd, TRUE);

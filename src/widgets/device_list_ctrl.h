@@ -1,11 +1,13 @@
 // The appliance list of the wizard's device page; also the drop target for files and folders from the shell.
 #pragma once
+#include "discovery/device_list_rows.h"
 #include "widgets/drop_items.h"
 #include "framework/list_ctrl.h"
 #include <shellapi.h>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class CDeviceListCtrl;
 
@@ -30,6 +32,9 @@ public:
     // Columns, image list and the first "searching" row, for a list of the given client width.
     void SetUpColumnsAndImages(const std::string& nameHeading, const std::string& addressHeading,
                                const std::string& macHeading, const std::string& searchingText);
+
+    // Appends the rows (name, address, MAC, image) and draws once at the end.
+    void AppendRows(const std::vector<DeviceListRow>& rows);
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
