@@ -161,11 +161,7 @@ void CQuickmapDlg::FillDeviceList() {
         return;
     }
     const DeviceListRows rows = BuildDeviceListRows(m_registry.devices);
-    for (const DeviceListRow& row : rows.rows) {
-        const int item = m_deviceList.InsertItem(m_deviceList.GetItemCount(), row.name, row.image);
-        m_deviceList.SetItemText(item, 1, row.ipText);
-        m_deviceList.SetItemText(item, 2, row.macText);
-    }
+    m_deviceList.AppendRows(rows.rows);
     m_deviceList.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     m_registry.selectedDevice = 0;
     if (rows.nameConflict) {
