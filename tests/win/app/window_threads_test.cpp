@@ -121,6 +121,20 @@ TEST_F(WindowThreadsTray, RescanFromTheTrayKeepsTheWindowAnsweringAndListAndRegi
     }
 }
 
+class WindowThreadsCrowd : public WindowThreads {};
+
+TEST_F(WindowThreadsCrowd, TenThousandRepliesInOneExchangeListTheBoundWhileTheWindowAnswers) {
+    ResponsivenessProbe probe(m_hwnd);
+    m_window->StartScan(true);
+    ASSERT_TRUE(testbed::PumpUntil([&] { return !m_window->IsScanning(); }, 15000));
+    testbed::PumpFor(300);  // the probe also sees the list being filled
+    probe.Stop();
+    EXPECT_GT(probe.Probes(), 15);
+    EXPECT_LT(probe.Slowest(), 200u);
+    EXPECT_EQ(m_window->DeviceList().GetItemCount(), 1024);
+    EXPECT_GT(m_window->Registry().scanReport.repliesIgnored, 0);
+}
+
 TEST(WindowLink, AWorkerIsAnsweredWhileTheWindowLivesAndCancelledOnceItIsGone) {
     testbed::MessageBoxAnswerer boxes;
     auto* window = new CQuickmapDlg(nullptr);
