@@ -43,7 +43,7 @@ int ProbeDefaultName(DeviceRegistry& registry, const EntrySink& sink) {
 }
 }  // namespace
 
-std::vector<uint32_t> GetLocalBroadcastAddresses() {
+std::vector<uint32_t> GetLocalAddresses() {
     std::vector<uint32_t> addresses;
     char hostName[260] = {};
     if (::gethostname(hostName, sizeof hostName - 1) != 0) return addresses;
@@ -52,9 +52,15 @@ std::vector<uint32_t> GetLocalBroadcastAddresses() {
     for (char** entry = host->h_addr_list; *entry && addresses.size() < kMaxBroadcastAddresses; ++entry) {
         uint32_t address = 0;
         std::memcpy(&address, *entry, 4);
-        addresses.push_back(SubnetBroadcastOf(address));
+        addresses.push_back(address);
     }
     return addresses;
+}
+
+std::vector<uint32_t> GetLocalBroadcastAddresses() {
+    std::vector<uint32_t> broadcasts;
+    for (uint32_t address : GetLocalAddresses()) broadcasts.push_back(SubnetBroadcastOf(address));
+    return broadcasts;
 }
 
 int ScanForDevices(DeviceRegistry& registry, const ScanOptions& options) {
@@ -64,7 +70,8 @@ int ScanForDevices(DeviceRegistry& registry, const ScanOptions& options) {
     ScanReport& report = registry.scanReport;
     report = ScanReport{};
 
-    report.broadcastAddresses = GetLocalBroadcastAddresses();
+    report.localAddresses = GetLocalAddresses();
+    for (uint32_t address : report.localAddresses) report.broadcastAddresses.push_back(SubnetBroadcastOf(address));
     std::vector<uint32_t> destinations = report.broadcastAddresses;
     for (uint32_t direct : options.directAddresses) {
         if (std::find(destinations.begin(), destinations.end(), direct) != destinations.end()) continue;

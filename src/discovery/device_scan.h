@@ -16,7 +16,10 @@ struct ScanOptions {
     EntrySink onEntry;
 };
 
-// a.b.c.255 for each IPv4 address of this host's name, whatever the real mask; network order.
+// The IPv4 addresses of this host's name (one per adapter), network order.
+std::vector<uint32_t> GetLocalAddresses();
+
+// a.b.c.255 for each of the local addresses, whatever the real mask; network order.
 std::vector<uint32_t> GetLocalBroadcastAddresses();
 
 // Returns 1 when at least one appliance answered. Refreshes the registry (and its scan report),

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <vector>
 
+// No local address means no network connection.
 struct ScanReport {
-    std::vector<uint32_t> broadcastAddresses;  // subnet broadcasts sent, network order
+    std::vector<uint32_t> localAddresses;      // this computer's, one per adapter, network order
+    std::vector<uint32_t> broadcastAddresses;  // the subnet broadcasts sent, one per local address
     bool limitedBroadcastTried = false;
     std::vector<uint32_t> directAddresses;     // remembered and added appliances asked by unicast
     int datagramsSent = 0;

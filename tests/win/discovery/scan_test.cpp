@@ -29,6 +29,13 @@ size_t CountLogLines(const std::string& needle) {
                                 [&](const std::string& l) { return l.find(needle) != std::string::npos; }));
 }
 
+std::vector<std::string> Sorted(const std::vector<uint32_t>& addresses) {
+    std::vector<std::string> texts;
+    for (uint32_t address : addresses) texts.push_back(FormatIpText(address));
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
 const uint32_t kSubnetBroadcast = testbed::Address("10.77.0.255");
 }  // namespace
 
@@ -48,6 +55,13 @@ TEST(ExchangeSilent, ScanFindsNothingAndTriesTheLimitedBroadcast) {
     EXPECT_EQ(registry.deviceCount, 0);
     EXPECT_TRUE(registry.devices.empty());
     EXPECT_EQ(CountLogLines("-> 255.255.255.255 cmd=1"), 1u);
+    // What the not-found page tells: the adapter, its broadcast and the fallback, nothing back.
+    const ScanReport& report = registry.scanReport;
+    EXPECT_EQ(Sorted(report.localAddresses), std::vector<std::string>{"10.77.0.1"});
+    EXPECT_EQ(Sorted(report.broadcastAddresses), std::vector<std::string>{"10.77.0.255"});
+    EXPECT_TRUE(report.limitedBroadcastTried);
+    EXPECT_EQ(report.datagramsSent, 2);
+    EXPECT_EQ(report.repliesReceived, 0);
 }
 
 TEST(ExchangeNoFlags, ReplyWithoutBothFlagsCountsButAddsNothing) {
@@ -147,6 +161,8 @@ TEST(ScanFourAdapters, EverySubnetIsAskedAtOnceAndEachApplianceListedOnce) {
         EXPECT_EQ(CountLogLines(std::string("-> ") + broadcast + " cmd=1"), 1u) << broadcast;
     EXPECT_EQ(CountLogLines("-> 255.255.255.255"), 0u);
     // Every appliance hears every broadcast here: sixteen replies, four appliances.
+    EXPECT_EQ(Sorted(registry.scanReport.localAddresses),
+              (std::vector<std::string>{"10.77.0.1", "10.78.0.1", "10.80.0.1", "10.81.0.1"}));
     EXPECT_EQ(registry.scanReport.broadcastAddresses.size(), 4u);
     EXPECT_EQ(registry.scanReport.datagramsSent, 4);
     EXPECT_EQ(registry.scanReport.repliesReceived, 16);
