@@ -22,6 +22,7 @@ TB_TEMPLATE=$TB_BUILD/wine-template
 TB_SIM_BIN=${TB_SIM_BIN:-$TB_BUILD/host/tools/appliance-sim/appliance-sim}
 TB_WS_HOSTNAME=QMTESTPC
 TB_DISCOVERY_PORT=15582
+TB_WAKE_PORT=9
 TB_WS_IF=qmv-ws
 TB_APP_IF=qmv-app
 TB_ROUTER_IF=qmv-rt
@@ -102,12 +103,16 @@ tb_run_is_stale() {
   [[ $1 != "$$" ]] && tb_pid_gone "$1"
 }
 
-# Second net behind the namespace rule: discovery datagrams never leave the
-# root namespace except over loopback. Test namespaces have their own tables.
+# Second net behind the namespace rule: discovery datagrams and Wake-on-LAN
+# magic packets never leave the root namespace except over loopback. Test
+# namespaces have their own tables.
 tb_guard_root_namespace() {
-  local rule=(OUTPUT -p udp --dport "$TB_DISCOVERY_PORT" ! -o lo -j DROP)
-  iptables -C "${rule[@]}" 2>/dev/null || iptables -A "${rule[@]}" ||
-    tb_die "cannot install the iptables guard"
+  local port rule
+  for port in "$TB_DISCOVERY_PORT" "$TB_WAKE_PORT"; do
+    rule=(OUTPUT -p udp --dport "$port" ! -o lo -j DROP)
+    iptables -C "${rule[@]}" 2>/dev/null || iptables -A "${rule[@]}" ||
+      tb_die "cannot install the iptables guard"
+  done
 }
 
 tb_ws_create() {

@@ -1,6 +1,8 @@
 #include "discovery/remembered_store.h"
 #include "framework/handles.h"
 #include <windows.h>
+#include <algorithm>
+#include <string>
 #include <vector>
 
 const char kRememberedAppliancesKey[] = "Software\\Harborbox Quickmap\\Appliances";
@@ -28,15 +30,35 @@ RememberedAppliances LoadRememberedAppliances() {
     return remembered;
 }
 
+namespace {
+std::vector<std::string> ValueNames(HKEY key) {
+    std::vector<std::string> names;
+    for (DWORD index = 0;; ++index) {
+        char name[256];
+        DWORD nameLength = sizeof name;
+        const LONG status = ::RegEnumValueA(key, index, name, &nameLength, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_NO_MORE_ITEMS) break;
+        if (status == ERROR_SUCCESS) names.emplace_back(name, nameLength);
+    }
+    return names;
+}
+}  // namespace
+
 bool SaveRememberedAppliances(const RememberedAppliances& appliances) {
-    // A fresh key drops the values of appliances forgotten since.
-    ::RegDeleteKeyA(HKEY_CURRENT_USER, kRememberedAppliancesKey);
     HKEY created = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kRememberedAppliancesKey, 0, nullptr, 0, KEY_WRITE, nullptr, &created,
-                          nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kRememberedAppliancesKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                          &created, nullptr) != ERROR_SUCCESS)
         return false;
     fw::unique_hkey key(created);
     bool written = true;
+    // Appliances forgotten or dropped since the last save go, and so does whatever else stands there.
+    for (const std::string& name : ValueNames(key.get())) {
+        const auto mac = ParseMacText(name);
+        const auto& items = appliances.Items();
+        const bool kept = mac && std::any_of(items.begin(), items.end(),
+                                             [&](const RememberedAppliance& item) { return item.mac == *mac; });
+        if (!kept) written = ::RegDeleteValueA(key.get(), name.c_str()) == ERROR_SUCCESS && written;
+    }
     for (const RememberedAppliance& item : appliances.Items()) {
         const std::string data = EncodeRememberedAppliance(item);
         written = ::RegSetValueExA(key.get(), FormatMacText(item.mac).c_str(), 0, REG_SZ,

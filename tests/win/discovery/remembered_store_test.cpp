@@ -52,5 +52,13 @@ TEST(RememberedStore, SavedAppliancesComeBackAndForgottenOnesStayGone) {
     ::RegCloseKey(key);
     EXPECT_EQ(Listed(LoadRememberedAppliances()),
               (std::vector<std::string>{"Routed \xC4rger@10.79.0.2+", "Attic@10.77.0.3"}));
+    // The next save leaves only its own values.
+    ASSERT_TRUE(SaveRememberedAppliances(remembered));
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, kRememberedAppliancesKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+    DWORD values = 0;
+    ::RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
+                       nullptr);
+    ::RegCloseKey(key);
+    EXPECT_EQ(values, 2u);
     ::RegDeleteKeyA(HKEY_CURRENT_USER, kRememberedAppliancesKey);
 }
