@@ -4,7 +4,13 @@
 #include "res/resource.h"
 #include "widgets/device_list_layout.h"
 #include <ole2.h>
+#include <algorithm>
 #include <shellapi.h>
+
+namespace {
+// Below kReflectedMessageBase; no list view message has this number.
+constexpr UINT kMsgAppendWaitingRows = WM_APP + 0x40;
+}  // namespace
 
 CDeviceListCtrl::CDeviceListCtrl() {
     // Dropped shortcuts are resolved through COM objects, so OLE must live on this thread as long as the list.
@@ -48,16 +54,26 @@ void CDeviceListCtrl::SetUpColumnsAndImages(const std::string& nameHeading, cons
 }
 
 void CDeviceListCtrl::AppendRows(const std::vector<DeviceListRow>& rows) {
+    const bool batchUnderway = !m_waitingRows.empty();
+    m_waitingRows.insert(m_waitingRows.end(), rows.begin(), rows.end());
+    if (!batchUnderway) AppendBatch();
+}
+
+void CDeviceListCtrl::AppendBatch() {
+    const size_t count = std::min(kRowBatch, m_waitingRows.size());
     // Drawn row by row, a thousand rows hold the window for seconds.
     SendMessage(WM_SETREDRAW, FALSE);
-    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(GetItemCount()) + rows.size());
-    for (const DeviceListRow& row : rows) {
+    SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(GetItemCount()) + m_waitingRows.size());
+    for (size_t n = 0; n < count; ++n) {
+        const DeviceListRow& row = m_waitingRows.front();
         const int item = InsertItem(GetItemCount(), row.name, row.image);
         SetItemText(item, 1, row.ipText);
         SetItemText(item, 2, row.macText);
+        m_waitingRows.pop_front();
     }
     SendMessage(WM_SETREDRAW, TRUE);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    if (!m_waitingRows.empty()) ::PostMessageA(m_hWnd, kMsgAppendWaitingRows, 0, 0);
 }
 
 void CDeviceListCtrl::PreSubclassWindow() {
@@ -66,6 +82,11 @@ void CDeviceListCtrl::PreSubclassWindow() {
 }
 
 LRESULT CDeviceListCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == kMsgAppendWaitingRows) {
+        if (!m_waitingRows.empty()) AppendBatch();
+        return 0;
+    }
+    if (msg == LVM_DELETEALLITEMS) m_waitingRows.clear();
     if (msg == WM_DROPFILES) {
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;

@@ -5,6 +5,7 @@
 #include "framework/list_ctrl.h"
 #include <shellapi.h>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,8 +34,12 @@ public:
     void SetUpColumnsAndImages(const std::string& nameHeading, const std::string& addressHeading,
                                const std::string& macHeading, const std::string& searchingText);
 
-    // Appends the rows (name, address, MAC, image) and draws once at the end.
+    // Appends the rows (name, address, MAC, image): the first kRowBatch at once, any more in later
+    // batches through the window's own messages, each drawn once, so a thousand rows never hold the
+    // window. Deleting all items drops the rows still waiting.
     void AppendRows(const std::vector<DeviceListRow>& rows);
+
+    static constexpr size_t kRowBatch = 256;
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -42,9 +47,11 @@ protected:
 
 private:
     void OnDropFiles(HDROP drop);
+    void AppendBatch();
 
     uint32_t m_dropFlags = DROP_ACCEPT_FILES | DROP_ACCEPT_FOLDERS;
     DropItemCallback m_dropCallback;
     bool m_oleInitialized = false;
     HIMAGELIST m_images = nullptr;
+    std::deque<DeviceListRow> m_waitingRows;
 };

@@ -135,6 +135,25 @@ TEST_F(WindowThreadsCrowd, TenThousandRepliesInOneExchangeListTheBoundWhileTheWi
     EXPECT_GT(m_window->Registry().scanReport.repliesIgnored, 0);
 }
 
+TEST_F(WindowThreadsCrowd, RowsBeyondOneBatchFollowInOrderAndAClearedListTakesNoneOfThem) {
+    CDeviceListCtrl& list = m_window->DeviceList();
+    list.DeleteAllItems();
+    std::vector<DeviceListRow> rows;
+    for (int i = 0; i < 1000; ++i) rows.push_back({"Box-" + std::to_string(i), "10.77.0.2", "00-11-32-AA-00-00", 3});
+    list.AppendRows(rows);
+    EXPECT_EQ(list.GetItemCount(), int(CDeviceListCtrl::kRowBatch));
+    ASSERT_TRUE(testbed::PumpUntil([&] { return list.GetItemCount() == 1000; }));
+    for (int item : {0, 255, 256, 999}) EXPECT_EQ(list.GetItemText(item, 0), "Box-" + std::to_string(item));
+
+    list.DeleteAllItems();
+    list.AppendRows(rows);
+    list.DeleteAllItems();  // a new scan's list
+    list.AppendRows({rows.back()});
+    testbed::PumpFor(300);
+    ASSERT_EQ(list.GetItemCount(), 1);
+    EXPECT_EQ(list.GetItemText(0, 0), "Box-999");
+}
+
 TEST(WindowLink, AWorkerIsAnsweredWhileTheWindowLivesAndCancelledOnceItIsGone) {
     testbed::MessageBoxAnswerer boxes;
     auto* window = new CQuickmapDlg(nullptr);
