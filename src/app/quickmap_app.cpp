@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "app/language.h"
 #include "app/quickmap_dlg.h"
+#include "framework/thread_language.h"
 #include <winsock2.h>
 #include <cstring>
 #include <vector>
@@ -65,7 +66,7 @@ void DeleteRunValue() {
 
 void ApplySystemLanguage() {
     const LCID locale = ::GetSystemDefaultLCID();
-    if (IsNtPlatform()) ::SetThreadLocale(locale);
+    if (IsNtPlatform()) fw::SetProgramLanguage(locale);
     g_strLanguage = LanguageForPrimaryLanguage(PRIMARYLANGID(LANGIDFROMLCID(locale)));
 }
 

@@ -33,6 +33,6 @@ CQuickmapApp* QuickmapApp();
 
 void WriteRunValue();
 void DeleteRunValue();
-// The thread locale and g_strLanguage from the system default locale; the resource loader then picks the
-// string table, dialogs and help of the thread locale's language variant.
+// The language of this and every later thread, and g_strLanguage, from the system default locale; the
+// resource loader then picks the string table, dialogs and help of that language variant.
 void ApplySystemLanguage();

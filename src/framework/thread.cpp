@@ -1,4 +1,5 @@
 #include "framework/thread.h"
+#include "framework/thread_language.h"
 #include <process.h>
 
 CWinThread::~CWinThread() {
@@ -8,6 +9,7 @@ CWinThread::~CWinThread() {
 unsigned __stdcall CWinThread::Entry(void* self) {
     auto* thread = static_cast<CWinThread*>(self);
     UINT result = 0;
+    fw::ApplyProgramLanguage();
     try {
         result = thread->m_proc(thread->m_param);
     } catch (...) {

@@ -1,4 +1,5 @@
 // Worker threads in the framework's shape: one pointer-sized argument, the object deletes itself at the end.
+// Each starts in the program's language (framework/thread_language.h).
 #pragma once
 #include <windows.h>
 

@@ -4,6 +4,7 @@
 #include "app/help_dlg.h"
 #include "app/quickmap_app.h"
 #include "app/tray_icon.h"
+#include "framework/thread_language.h"
 #include "app/wizard_fixture.h"
 #include "i18n/language_variants.h"
 #include "res/resource.h"
@@ -43,6 +44,27 @@ std::wstring Wide(const std::string& ansi) {
     return wide;
 }
 
+// The box a worker shows when asked to rename an appliance that already has its unique name: the worker
+// loads the text, the window thread only shows it.
+std::wstring WorkersRenameBox(CQuickmapDlg& window, testbed::MessageBoxAnswerer& boxes) {
+    DeviceEntry entry{};
+    CopyToField(entry.name, "harborbox-3456", 14);
+    CopyToField(entry.ipText, "10.77.0.2", 9);
+    const uint8_t data[8] = {0, 0, 0x00, 0x11, 0x32, 0xAA, 0x34, 0x56};
+    std::memcpy(entry.deviceData, data, sizeof data);
+    window.Registry().devices.push_back(entry);
+    window.Registry().deviceCount = 1;
+    window.FillDeviceList();
+    ::SendMessageA(window.m_hWnd, WM_COMMAND, ID_DEVICE_UNIQUE_NAME, 0);
+    testbed::PumpUntil([&] { return !window.m_pWorkerThread && !boxes.Texts().empty(); }, 15000);
+    return boxes.Texts().empty() ? std::wstring() : Wide(boxes.Texts().front());
+}
+
+std::wstring RenameBoxIn(LANGID language) {
+    std::wstring text = variants::String(::GetModuleHandleA(nullptr), language, IDS_ALREADY_UNIQUE);
+    return text.replace(text.find(L"%s"), 2, L"Harborbox-3456");
+}
+
 size_t LogCount(const std::string& needle) {
     size_t count = 0;
     for (const std::string& line : testbed::SimLogLines())
@@ -55,7 +77,7 @@ class LocaleStart : public WizardFixture {
 protected:
     static void SetUpTestSuite() { ApplySystemLanguage(); }
     static void TearDownTestSuite() {
-        ::SetThreadLocale(MAKELCID(variants::kEnglish, SORT_DEFAULT));
+        fw::SetProgramLanguage(MAKELCID(variants::kEnglish, SORT_DEFAULT));
         g_strLanguage = "English";
     }
     void SetUp() override {
@@ -107,6 +129,11 @@ TEST_F(LocaleStart, TheTrayMenuSpeaksTheLanguage) {
     EXPECT_EQ(Wide(menu.items[4].text), Translated(IDS_MENU_EXIT));
 }
 
+TEST_F(LocaleStart, AWorkersMessageBoxSpeaksTheLanguage) {
+    EXPECT_EQ(WorkersRenameBox(*m_window, *m_boxes), RenameBoxIn(Language()));
+    EXPECT_NE(RenameBoxIn(Language()), RenameBoxIn(variants::kEnglish));
+}
+
 TEST_F(LocaleStart, TheHelpWindowShowsTheDocumentOfTheLanguage) {
     CHelpDlg* help = CHelpDlg::Open(m_window, IDR_HELP_SHARES);
     ASSERT_NE(help, nullptr);
@@ -133,4 +160,21 @@ TEST_F(LocaleStart, AnApplianceWithoutALanguageIsToldTheLanguage) {
         std::string("GET /generalsetup/processlangupdate.asp?language=") + m_expected->language + "&submit=update";
     testbed::PumpUntil([&] { return LogCount(languagePage) > 0; }, 15000);
     EXPECT_EQ(LogCount(languagePage), 1u);
+}
+
+// On an English system, a language chosen for the program holds on its worker threads too: on Windows a new
+// thread would otherwise load resources in the user's UI language, whatever the window thread set.
+class ThreadLanguage : public WizardFixture {
+protected:
+    void TearDown() override {
+        WizardFixture::TearDown();
+        fw::SetProgramLanguage(MAKELCID(variants::kEnglish, SORT_DEFAULT));
+    }
+};
+
+TEST_F(ThreadLanguage, AWorkerLoadsTheProgramsLanguageNotItsDefault) {
+    const LANGID german = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);
+    fw::SetProgramLanguage(MAKELCID(german, SORT_DEFAULT));
+    EXPECT_EQ(WorkersRenameBox(*m_window, *m_boxes), RenameBoxIn(german));
+    EXPECT_NE(RenameBoxIn(german), RenameBoxIn(variants::kEnglish));
 }
