@@ -152,3 +152,62 @@ TEST_F(ResourceVariants, PicturesAndTheVersionRecordExistInEnglishOnly) {
                 << "resource type " << reinterpret_cast<ULONG_PTR>(type) << ", name " << name;
     }
 }
+
+namespace {
+// Every text a variant shows: its strings, the texts of its dialogs and its help documents, lower-cased.
+std::wstring EverythingSaidIn(HMODULE program, LANGID language) {
+    std::wstring all;
+    for (UINT id : variants::StringIds(program, language)) all += variants::String(program, language, id) + L"\n";
+    for (WORD dialogId : variants::Names(program, RT_DIALOG, language)) {
+        HWND dialog = variants::CreateDialogOf(program, dialogId, language);
+        for (const variants::Control& control : variants::Controls(dialog)) all += control.text + L"\n";
+        ::DestroyWindow(dialog);
+    }
+    for (WORD documentId : variants::Names(program, kHelpType, language))
+        all += variants::RtfPlainText(variants::Bytes(program, kHelpType, documentId, language)) + L"\n";
+    ::CharLowerBuffW(all.data(), static_cast<DWORD>(all.size()));
+    return all;
+}
+
+std::set<std::wstring> WordsOf(const std::wstring& text) {
+    static const std::wregex word(L"[^\\s]{3,}");
+    std::set<std::wstring> words;
+    for (auto it = std::wsregex_iterator(text.begin(), text.end(), word); it != std::wsregex_iterator(); ++it) {
+        std::wstring w = it->str();
+        ::CharLowerBuffW(w.data(), static_cast<DWORD>(w.size()));
+        words.insert(w);
+    }
+    return words;
+}
+}  // namespace
+
+// The help documents call the appliance masculine; strings and dialogs must not switch to the feminine.
+TEST_F(ResourceVariants, TheApplianceKeepsOneGrammaticalGenderInEachLanguage) {
+    const struct {
+        WORD primary;
+        std::vector<std::wstring> feminine;
+    } languages[] = {
+        {LANG_SPANISH, {L"la", L"una", L"esta", L"esa"}},
+        {LANG_FRENCH, {L"la", L"une", L"cette"}},
+        {LANG_ITALIAN, {L"la", L"una", L"questa", L"alla", L"nella", L"dalla", L"della", L"sulla"}},
+    };
+    for (const variants::Variant& variant : variants::All()) {
+        for (const auto& language : languages) {
+            if (PRIMARYLANGID(variant.id) != language.primary) continue;
+            const std::wstring all = EverythingSaidIn(m_program, variant.id);
+            for (const std::wstring& article : language.feminine)
+                EXPECT_EQ(all.find(article + L" harborbox"), std::wstring::npos)
+                    << Describe(variant.id) << ": \"" << Utf8(article) << " Harborbox\"";
+        }
+    }
+}
+
+// Deleting a shared folder erases its data; the menu beside it that only disconnects a drive letter must not
+// read like it.
+TEST_F(ResourceVariants, RemovingADriveLetterAndDeletingAFolderShareNoWord) {
+    for (const variants::Variant& variant : variants::All()) {
+        const std::set<std::wstring> remove = WordsOf(variants::String(m_program, variant.id, IDS_MENU_REMOVE_DRIVE));
+        for (const std::wstring& word : WordsOf(variants::String(m_program, variant.id, IDS_MENU_DELETE_SHARE)))
+            EXPECT_EQ(remove.count(word), 0u) << Describe(variant.id) << ": \"" << Utf8(word) << "\"";
+    }
+}
