@@ -6,7 +6,7 @@ QM_HOST_PACKAGES=(cmake ninja-build g++ clang-14 libclang-rt-14-dev googletest l
 QM_PACKAGES=(
   "${QM_HOST_PACKAGES[@]}"
   mingw-w64 g++-mingw-w64-x86-64-posix
-  wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick
+  wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick nsis
   iproute2 iptables procps psmisc locales
 )
 
