@@ -64,24 +64,22 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 !macro CHOOSE_LANGUAGE
   System::Call 'kernel32::GetSystemDefaultLCID() i .r0'
   IntOp $0 $0 & 0x3FF
-  ${Select} $0
-    ${Case} 0x07
-      StrCpy $LANGUAGE ${LANG_GERMAN}
-    ${Case} 0x0A
-      StrCpy $LANGUAGE ${LANG_SPANISH}
-    ${Case} 0x0C
-      StrCpy $LANGUAGE ${LANG_FRENCH}
-    ${Case} 0x10
-      StrCpy $LANGUAGE ${LANG_ITALIAN}
-    ${Case} 0x13
-      StrCpy $LANGUAGE ${LANG_DUTCH}
-    ${Case} 0x14
-      StrCpy $LANGUAGE ${LANG_NORWEGIAN}
-    ${Case} 0x1D
-      StrCpy $LANGUAGE ${LANG_SWEDISH}
-    ${CaseElse}
-      StrCpy $LANGUAGE ${LANG_ENGLISH}
-  ${EndSelect}
+  StrCpy $LANGUAGE ${LANG_ENGLISH}
+  ${If} $0 = 0x07
+    StrCpy $LANGUAGE ${LANG_GERMAN}
+  ${ElseIf} $0 = 0x0A
+    StrCpy $LANGUAGE ${LANG_SPANISH}
+  ${ElseIf} $0 = 0x0C
+    StrCpy $LANGUAGE ${LANG_FRENCH}
+  ${ElseIf} $0 = 0x10
+    StrCpy $LANGUAGE ${LANG_ITALIAN}
+  ${ElseIf} $0 = 0x13
+    StrCpy $LANGUAGE ${LANG_DUTCH}
+  ${ElseIf} $0 = 0x14
+    StrCpy $LANGUAGE ${LANG_NORWEGIAN}
+  ${ElseIf} $0 = 0x1D
+    StrCpy $LANGUAGE ${LANG_SWEDISH}
+  ${EndIf}
 !macroend
 
 ; A running Quickmap, wherever it was started from, is asked to quit the way a second start with

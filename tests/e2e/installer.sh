@@ -37,6 +37,33 @@ expect_value() {
   [[ $got == "$2" ]] || { echo "uninstall value $1: '$got', not '$2'" >&2; return 1; }
 }
 
+setup_window_named() { tb_x xdotool search --name "^$1\$" >/dev/null 2>&1; }
+
+# The pages speak the language the system locale chooses, as the program's own texts do; one variant of a
+# language is enough to find the language.
+pages_speak_the_system_language() {
+  local locale caption pid failed=0
+  while IFS='|' read -r locale caption; do
+    tb_wine_locale "$locale"
+    tb_wine_bg "$TB_LOGS/setup-$locale.out" "$SETUP"
+    pid=$TB_LAST_PID
+    tb_wait_until 20 setup_window_named "$caption" || { echo "no window \"$caption\" under $locale" >&2; failed=1; }
+    kill -TERM "$pid" 2>/dev/null
+    tb_wait_until 10 tb_pid_gone "$pid"
+  done <<'TABLE'
+en_US.UTF-8|Harborbox Quickmap Setup
+de_CH.UTF-8|Installation von Harborbox Quickmap
+es_MX.UTF-8|Instalación de Harborbox Quickmap
+fr_CA.UTF-8|Installation de Harborbox Quickmap
+it_IT.UTF-8|Installazione di Harborbox Quickmap
+nl_BE.UTF-8|Harborbox Quickmap-installatie
+nn_NO.UTF-8|Harborbox Quickmap installasjon
+sv_SE.UTF-8|Harborbox Quickmap Installation
+TABLE
+  tb_wine_locale ''
+  return "$failed"
+}
+
 silent_install_lays_out_the_program() {
   tb_wine "$SETUP" /S || return 1
   [[ -f $(installed_dir)/Quickmap.exe && -f $(installed_dir)/Uninstall.exe && -f $(start_menu_entry) ]] || return 1
@@ -97,6 +124,7 @@ tb_hosts_add 10.77.0.2 QX-Harborbox
 tb_wine_start
 tb_xvfb
 tb_sim "$CONFIG" "$TB_LOGS/installer-sim.log"
+tb_case pages_speak_the_system_language pages_speak_the_system_language
 tb_case silent_install_lays_out_the_program silent_install_lays_out_the_program
 tb_case installed_quickmap_runs_and_finds_the_appliance installed_quickmap_runs_and_finds_the_appliance
 tb_case install_over_a_running_one install_over_a_running_one
