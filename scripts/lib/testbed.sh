@@ -507,6 +507,13 @@ tb_wine_locale() {
   TB_WINE_LOCALE=$1
 }
 
+# tb_wine_dpi DPI: the pixels per inch of the display for the Wine programs started from now on (Wine's
+# LogPixels, read when a program starts): 96 is 100 % scaling, 144 is 150 %, 192 is 200 %.
+tb_wine_dpi() {
+  tb_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
+    tb_die "setting LogPixels $1 failed"
+}
+
 tb_wine_command() {
   local display=(-u DISPLAY) locale=()
   [[ -z $TB_DISPLAY ]] || display=("DISPLAY=$TB_DISPLAY")

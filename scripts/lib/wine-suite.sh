@@ -3,10 +3,11 @@
 # time against that line's topology and simulated appliances. Sourced after
 # testbed.sh.
 #
-# Line format:  <gtest filter> | <topology> | <sim config or -> [| <hosts> [| <locale>]]
+# Line format:  <gtest filter> | <topology> | <sim config or -> [| <hosts> [| <locale> [| <dpi>]]]
 # <hosts> is `ip=name` entries for the workstation's hosts file, separated by
 # commas, or -. <locale> is the system locale the runner starts under (a glibc
-# name such as de_DE.UTF-8), or - for the host's. Blank lines and `#` comments are ignored. A sim config is
+# name such as de_DE.UTF-8), or - for the host's. <dpi> is the display's pixels per inch (96, 144, 192), or - for
+# 96. Blank lines and `#` comments are ignored. A sim config is
 # looked up in tests/win/sim/ unless it is absolute or exists relative to the
 # repository.
 #
@@ -55,10 +56,10 @@ wine_suite_hosts() {
   done
 }
 
-# wine_suite_run_line INDEX FILTER TOPOLOGY SIM HOSTS LOCALE: adds to
+# wine_suite_run_line INDEX FILTER TOPOLOGY SIM HOSTS LOCALE DPI: adds to
 # WINE_SUITE_PASSED and WINE_SUITE_FAILED.
 wine_suite_run_line() {
-  local index=$1 filter=$2 topology=$3 sim=$4 hosts=$5 locale=$6
+  local index=$1 filter=$2 topology=$3 sim=$4 hosts=$5 locale=$6 dpi=$7
   local out=$TB_LOGS/wine-$index.out rc=0 passed failed
   tb_topology "$topology"
   wine_suite_hosts "$hosts"
@@ -71,7 +72,9 @@ wine_suite_run_line() {
     export QM_SIM_LOG
   fi
   tb_wine_locale "${locale#-}"
+  [[ $dpi == - ]] || tb_wine_dpi "$dpi"
   tb_wine "$WINE_SUITE_EXE" "--gtest_filter=$filter" >"$out" 2>&1 || rc=$?
+  [[ $dpi == - ]] || tb_wine_dpi 96
   tb_wine_locale ''
   read -r passed failed < <(gtest_count "$out")
   # A crash, a time-out or a filter that matches nothing is a failure too.
@@ -81,6 +84,7 @@ wine_suite_run_line() {
   fi
   local where="$topology, $sim"
   [[ $locale == - ]] || where+=", $locale"
+  [[ $dpi == - ]] || where+=", $dpi dpi"
   echo "wine: $filter [$where]: $passed passed, $failed failed"
   if ((failed)); then
     tr -d '\r' <"$out" | grep -E '^\[  FAILED  \]|Failure|error' | head -n 40 >&2 || true
@@ -102,18 +106,19 @@ wine_suite() {
   tb_init
   tb_wine_start
   tb_xvfb
-  local line filter topology sim hosts locale index=0
+  local line filter topology sim hosts locale dpi index=0
   while IFS= read -r line || [[ -n $line ]]; do
     line=${line%%#*}
     [[ $line == *[![:space:]]* ]] || continue
-    IFS='|' read -r filter topology sim hosts locale <<<"$line"
+    IFS='|' read -r filter topology sim hosts locale dpi <<<"$line"
     filter=$(wine_suite_trim "$filter")
     topology=$(wine_suite_trim "$topology")
     sim=$(wine_suite_trim "$sim")
     hosts=$(wine_suite_trim "$hosts")
     locale=$(wine_suite_trim "$locale")
+    dpi=$(wine_suite_trim "$dpi")
     index=$((index + 1))
-    wine_suite_run_line "$index" "$filter" "$topology" "${sim:--}" "${hosts:--}" "${locale:--}"
+    wine_suite_run_line "$index" "$filter" "$topology" "${sim:--}" "${hosts:--}" "${locale:--}" "${dpi:--}"
   done <"$WINE_SUITE_CONF"
   tb_teardown
   echo "$WINE_SUITE_PASSED $WINE_SUITE_FAILED" >"$result"
