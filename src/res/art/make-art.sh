@@ -76,8 +76,15 @@ curved_arrow() {
     }'
 }
 
-# icon NAME BASE : out/NAME.ico from BASE16 and BASE32.
-icon() { convert "$work/${2}16.png" "$work/${2}32.png" "$out/$1.ico"; }
+# icon NAME BASE : out/NAME.ico from BASE16 and BASE32, with the sizes of 150 % and 200 % display scaling:
+# 48 and 64 are the drawings with each pixel tripled or doubled (exact, no blur); 24 is the 32 drawing
+# reduced with a box filter.
+icon() {
+  convert "$work/${2}32.png" -filter Box -resize 24x24 "$work/${2}24.png"
+  convert "$work/${2}16.png" -filter Point -resize 48x48 "$work/${2}48.png"
+  convert "$work/${2}32.png" -filter Point -resize 64x64 "$work/${2}64.png"
+  convert "$work/${2}"{16,24,32,48,64}.png "$out/$1.ico"
+}
 
 # bmp NAME IMAGE BACKGROUND : out/NAME.bmp, 24-bit, transparent parts filled with BACKGROUND.
 bmp() {
@@ -214,12 +221,24 @@ draw menu_manage 13x13 \
   -fill "$TEAL" -draw 'rectangle 1,2 11,3' \
   -fill "$BODY_SH" -draw 'rectangle 2,5 8,5' -draw 'rectangle 2,7 10,7' -draw 'rectangle 2,9 6,9'
 
-# --- banner (292 x 33 dialog units of MS Sans Serif 8 at 96 dpi) ----------------------------------
-convert -size 54x438 gradient:'#24536e'-"$TEAL" -rotate -90 \
-  "$work/appliance32.png" -geometry +11+11 -composite \
-  \( +size -background none -fill "$WHITE" -pointsize 21 \
-     -font "$font_bold" label:'Harborbox' -font "$font_book" label:'Quickmap' -gravity west -splice 6x0 +append \) \
-  -gravity west -geometry +54+0 -composite "$work/banner.png"
+# --- banner (292 x 33 dialog units of MS Sans Serif 8 at 96 dpi), drawn again for 144 and 192 dpi ------
+# banner NAME PERCENT APPLIANCE WIDTH : the banner at PERCENT of its 96-dpi size, with the appliance picture
+# APPLIANCE, WIDTH pixels wide: the larger ones a little narrower than scaled, as dialog units grow with the
+# font, not exactly with the DPI.
+banner() {
+  local p=$2
+  convert -size $((54 * p / 100))x$4 gradient:'#24536e'-"$TEAL" -rotate -90 \
+    "$work/$3.png" -geometry +$((11 * p / 100))+$((11 * p / 100)) -composite \
+    \( +size -background none -fill "$WHITE" -pointsize $((21 * p / 100)) \
+       -font "$font_bold" label:'Harborbox' -font "$font_book" label:'Quickmap' -gravity west \
+       -splice $((6 * p / 100))x0 +append \) \
+    -gravity west -geometry +$((54 * p / 100))+0 -composite "$work/$1.png"
+}
+convert "$work/appliance16.png" -filter Point -resize 48x48 "$work/appliance48.png"
+convert "$work/appliance32.png" -filter Point -resize 64x64 "$work/appliance64.png"
+banner banner 100 appliance32 438
+banner banner144 150 appliance48 640
+banner banner192 200 appliance64 848
 
 # --- outputs --------------------------------------------------------------------------------------
 icon app appliance
@@ -239,11 +258,16 @@ convert -size 16x16 xc:none "$work/blank16.png"
 convert "$work"/{blank,cable,computers,appliance,shared_folder,printer,help,appliance_search,appliance_cross,appliance_warning}16.png \
   +append "$work/images16.png"
 bmp images16 images16 "$MAGENTA"
+# The strip for 150 % and 200 % scaling: whole pixels repeated, so the magenta key keeps clean edges.
+for s in 24 32; do
+  convert "$work/images16.png" -filter Point -resize $((160 * s / 16))x$s\! "$work/images$s.png"
+  bmp "images$s" "images$s" "$MAGENTA"
+done
 
 bmp menu_manage menu_manage "$MENU_BG"
 bmp menu_device menu_device "$MENU_BG"
 bmp menu_not_found menu_not_found "$MENU_BG"
-bmp banner banner "$MENU_BG"
+for b in banner banner144 banner192; do bmp $b $b "$MENU_BG"; done
 
 # --- copy animation: a page flies from the computer to the appliance (272 x 40, 26 frames) --------
 # The first pixel's colour is the animation control's transparent colour: the dialog face.
