@@ -1,4 +1,6 @@
 #include "shares/share_tree_ctrl.h"
+#include "framework/dpi.h"
+#include "widgets/device_images.h"
 #include "framework/app.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
@@ -10,7 +12,6 @@ namespace {
 constexpr int kImageNotFound = 8;
 constexpr int kImageNoShares = 9;
 constexpr int kImageCount = 10;
-constexpr COLORREF kTransparent = RGB(255, 0, 255);
 
 ShareItemData* DataOf(const CTreeCtrl& tree, HTREEITEM item) {
     TVITEMA tvi = {};
@@ -22,8 +23,7 @@ ShareItemData* DataOf(const CTreeCtrl& tree, HTREEITEM item) {
 }  // namespace
 
 void CShareTreeCtrl::PreSubclassWindow() {
-    m_imageList = ImageList_LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDB_DEVICE_IMAGES), 16, 0,
-                                       kTransparent, IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    m_imageList = LoadDeviceImages(fw::WindowDpi(m_hWnd));
     if (m_imageList && ImageList_GetImageCount(m_imageList) == kImageCount)
         SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(m_imageList));
 }

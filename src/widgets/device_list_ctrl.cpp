@@ -1,7 +1,9 @@
 #include "widgets/device_list_ctrl.h"
 #include "discovery/device_list_rows.h"
 #include "framework/app.h"
+#include "framework/dpi.h"
 #include "res/resource.h"
+#include "widgets/device_images.h"
 #include "widgets/device_list_layout.h"
 #include <ole2.h>
 #include <algorithm>
@@ -44,12 +46,9 @@ void CDeviceListCtrl::SetUpColumnsAndImages(const std::string& nameHeading, cons
     InsertColumn(1, addressHeading, widths.ipAddress);
     InsertColumn(2, macHeading, widths.macAddress);
     SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, static_cast<WPARAM>(-1), LVS_EX_FULLROWSELECT);
-    // A DIB section keeps the pictures' colours; a plain load would reduce them to 16.
-    m_images = ::ImageList_LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDB_DEVICE_IMAGES), 16, 16,
-                                      RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
     // The list is ours and freed once, by our destructor: the control must not free it as well.
     ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, ::GetWindowLongPtrA(m_hWnd, GWL_STYLE) | LVS_SHAREIMAGELISTS);
-    SetImageList(m_images, LVSIL_SMALL);
+    LoadImagesForDpi();
     InsertItem(0, searchingText, kImageSearching);
 }
 
@@ -76,6 +75,13 @@ void CDeviceListCtrl::AppendBatch() {
     if (!m_waitingRows.empty()) ::PostMessageA(m_hWnd, kMsgAppendWaitingRows, 0, 0);
 }
 
+void CDeviceListCtrl::LoadImagesForDpi() {
+    HIMAGELIST old = m_images;
+    m_images = LoadDeviceImages(fw::WindowDpi(m_hWnd));
+    SetImageList(m_images, LVSIL_SMALL);
+    if (old) ::ImageList_Destroy(old);
+}
+
 void CDeviceListCtrl::PreSubclassWindow() {
     // The template created the window, so WM_CREATE never reached us: register for drops now.
     ::DragAcceptFiles(m_hWnd, TRUE);
@@ -91,6 +97,7 @@ LRESULT CDeviceListCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
     }
+    if (msg == fw::kDpiChangedAfterParent && m_images) LoadImagesForDpi();
     return CListCtrl::WindowProc(msg, wParam, lParam);
 }
 

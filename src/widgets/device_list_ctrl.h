@@ -46,6 +46,8 @@ protected:
     void PreSubclassWindow() override;
 
 private:
+    // The strip drawn for the list's DPI, replacing the one it had.
+    void LoadImagesForDpi();
     void OnDropFiles(HDROP drop);
     void AppendBatch();
 

@@ -1,5 +1,7 @@
 #include "widgets/icon_button.h"
 #include "framework/app.h"
+#include "framework/dpi.h"
+#include "widgets/art_sizes.h"
 #include "widgets/button_layout.h"
 #include "widgets/icon_dimming.h"
 #include <windowsx.h>
@@ -110,8 +112,10 @@ void CIconButton::FreeIcons() {
 }
 
 DWORD CIconButton::SetIcons(int iconIn, int iconOut) {
-    auto load = [](int id) {
-        return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0,
+    m_iconIds = {iconIn, iconOut};
+    const int side = art_sizes::IconSide(kIconSide96, fw::WindowDpi(m_hWnd));
+    auto load = [side](int id) {
+        return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, side, side,
                                                LR_DEFAULTCOLOR));
     };
     HICON in = load(iconIn);
@@ -242,6 +246,10 @@ LRESULT CIconButton::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         msg = input.message;
     }
     switch (msg) {
+    case fw::kDpiChangedAfterParent:
+        // Moved to a monitor of another scaling: the icons drawn for it.
+        if (m_iconIds.in) SetIcons(m_iconIds.in, m_iconIds.out);
+        return CButton::WindowProc(msg, wParam, lParam);
     case kReflectedMessageBase + WM_CTLCOLORBTN:
         // The parent paints no background behind the button.
         return reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));

@@ -16,7 +16,8 @@ public:
     CIconButton();
     ~CIconButton() override;
 
-    // Loads the icons at their default size. iconOut: a resource id, kNoIconOut, kGrayIconOut or kDarkerIconOut.
+    // Loads the icons at the size of the button's DPI, and again when that changes. iconOut: a resource id,
+    // kNoIconOut, kGrayIconOut or kDarkerIconOut.
     DWORD SetIcons(int iconIn, int iconOut);
     // Takes ownership of both icons; iconOut may be IconOutMarker(kGrayIconOut or kDarkerIconOut).
     // Returns 0, or 1 when an icon's size cannot be read (the button then holds no icon).
@@ -74,6 +75,11 @@ private:
     ColourIndex BackgroundIndex() const;
     static ColourIndex TextIndex(ColourIndex background) { return static_cast<ColourIndex>(background + 1); }
 
+    // The icons are 16 pixels at 96 dpi.
+    static constexpr int kIconSide96 = 16;
+    struct {
+        int in = 0, out = 0;
+    } m_iconIds;
     int m_marginX = 3;
     int m_pressOffsetX = 1;
     int m_pressOffsetY = 1;
