@@ -8,9 +8,11 @@
 #include "discovery/device_list_rows.h"
 #include "framework/app.h"
 #include "framework/cursor.h"
+#include "framework/dpi.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
 #include "webmgmt/reply_file.h"
+#include "widgets/art_sizes.h"
 #include <commctrl.h>
 #include <objbase.h>
 #include <windowsx.h>
@@ -32,10 +34,12 @@ CQuickmapDlg::CQuickmapDlg(CWnd* owner) : CDialog(IDD_QUICKMAP_DIALOG) {
     ::InitCommonControlsEx(&controls);
     m_windowIconLarge.reset(LoadIconResource(IDI_APPLICATION_ICON, ::GetSystemMetrics(SM_CXICON)));
     m_windowIconSmall.reset(LoadIconResource(IDI_APPLICATION_ICON, ::GetSystemMetrics(SM_CXSMICON)));
-    m_iconNormal.reset(LoadIconResource(IDI_TRAY_NORMAL, 16));
-    m_iconSearching.reset(LoadIconResource(IDI_TRAY_SEARCHING, 16));
-    m_iconNotFound.reset(LoadIconResource(IDI_TRAY_NOT_FOUND, 16));
-    m_iconConflict.reset(LoadIconResource(IDI_TRAY_CONFLICT, 16));
+    // The notification area shows small icons at the display's scaling.
+    const int traySide = ::GetSystemMetrics(SM_CXSMICON);
+    m_iconNormal.reset(LoadIconResource(IDI_TRAY_NORMAL, traySide));
+    m_iconSearching.reset(LoadIconResource(IDI_TRAY_SEARCHING, traySide));
+    m_iconNotFound.reset(LoadIconResource(IDI_TRAY_NOT_FOUND, traySide));
+    m_iconConflict.reset(LoadIconResource(IDI_TRAY_CONFLICT, traySide));
     Create(IDD_QUICKMAP_DIALOG, owner);
 }
 
@@ -66,6 +70,7 @@ BOOL CQuickmapDlg::OnInitDialog() {
     // No task-bar button: the program lives in the notification area.
     ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, ::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE) & ~WS_EX_APPWINDOW);
 
+    FitBannerToDpi();
     AddTrayIcon();
     m_comInitialized = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     m_deviceList.SetUpColumnsAndImages(LoadResString(IDS_DEVICE_NAME), LoadResString(IDS_IP_ADDRESS),
@@ -85,6 +90,27 @@ BOOL CQuickmapDlg::OnInitDialog() {
         ::BringWindowToTop(m_hWnd);
     }
     return TRUE;
+}
+
+void CQuickmapDlg::FitBannerToDpi() {
+    HWND banner = GetDlgItem(IDC_BANNER);
+    if (!banner) return;
+    RECT place, client;
+    ::GetWindowRect(banner, &place);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&place), 2);
+    ::GetClientRect(m_hWnd, &client);
+    // The banner keeps the same margin on both sides; its sunken edge takes a pixel each side.
+    const int room = client.right - 2 * place.left - 2;
+    const UINT drawings[] = {IDB_BANNER, IDB_BANNER_144, IDB_BANNER_192};
+    for (int step = art_sizes::ScaleStep(fw::WindowDpi(m_hWnd)); step > 0; --step) {
+        fw::unique_gdiobj bitmap(
+            ::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(drawings[step]), IMAGE_BITMAP, 0, 0, 0));
+        BITMAP size = {};
+        if (!bitmap || !::GetObjectA(bitmap.get(), sizeof size, &size) || size.bmWidth > room) continue;
+        ::SendMessageA(banner, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
+        m_banner = std::move(bitmap);
+        return;
+    }
 }
 
 void CQuickmapDlg::SetUpButton(CIconButton& button, int iconId, UINT tooltipId) {
@@ -367,6 +393,15 @@ bool CQuickmapDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
         if (m_hotKeyRegistered) ::UnregisterHotKey(m_hWnd, kHotKeyId);
         m_hotKeyRegistered = false;
         return false;
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another scaling: the size Windows suggests, the banner drawn for it. The
+        // dialog manager then scales the controls and their fonts; buttons and lists redraw their pictures.
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        FitBannerToDpi();
+        return false;
+    }
     case WM_TRAY_CALLBACK: OnTrayCallback(static_cast<UINT>(lParam)); return true;
     case WM_HOTKEY: OnHotKey(static_cast<int>(wParam)); return true;
     case UM_NO_SHARES: OnNoShares(); return true;

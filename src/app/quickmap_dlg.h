@@ -125,6 +125,8 @@ protected:
 
 private:
     void SetUpButtons();
+    // The largest banner drawn for the window's scaling that its place in the window has room for.
+    void FitBannerToDpi();
     static void SetUpButton(CIconButton& button, int iconId, UINT tooltipId);
     void GoToDevicePage();
     void MapAndFinish();
@@ -179,6 +181,7 @@ private:
     fw::unique_hicon m_iconSearching;
     fw::unique_hicon m_iconNotFound;
     fw::unique_hicon m_iconConflict;
+    fw::unique_gdiobj m_banner;  // null while the template's own (100 %) banner shows
     bool m_comInitialized = false;
     bool m_hotKeyRegistered = false;
 };
