@@ -1,9 +1,12 @@
 // Every text of every dialog in every language variant fits its control in the dialog's own font, also
-// the texts the program puts into a control later; each failure names variant, dialog, control and sizes.
+// the texts the program puts into a control later, at the display scaling the test bed gives (the suite runs
+// it at 96, 144 and 192 dpi); each failure names variant, dialog, control and sizes.
 // The notification icon's tips fit its tooltip.
 #include "app/tray_icon.h"
+#include "framework/dpi.h"
 #include "i18n/language_variants.h"
 #include "res/resource.h"
+#include "widgets/art_sizes.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <map>
@@ -62,9 +65,9 @@ TextBox TextBoxOf(const variants::Control& control, WORD dialogId) {
         if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
             box.room.width -= 2 * (edge + 1);  // border and focus rectangle
             box.room.height -= 2 * edge;
-            // The wizard window's buttons carry a standard icon left of a caption that may wrap.
+            // The wizard window's buttons carry an icon of their DPI left of a caption that may wrap.
             if (dialogId == IDD_QUICKMAP_DIALOG) {
-                box.room.width = client.right - 3 - ::GetSystemMetrics(SM_CXICON);
+                box.room.width = client.right - 3 - art_sizes::IconSide(16, fw::WindowDpi(control.hwnd));
                 box.format = (box.format & ~DT_SINGLELINE) | DT_WORDBREAK;
             }
         } else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
@@ -130,7 +133,8 @@ TEST(DialogLayout, EveryTextFitsItsControlInEveryVariant) {
     EXPECT_GT(checked, 18 * 10);
     std::string report;
     for (const std::string& failure : failures) report += failure + "\n";
-    EXPECT_TRUE(failures.empty()) << failures.size() << " texts do not fit:\n" << report;
+    EXPECT_TRUE(failures.empty()) << failures.size() << " texts do not fit at " << fw::WindowDpi(nullptr)
+                                  << " dpi:\n" << report;
 }
 
 TEST(DialogLayout, NotificationIconTipsAreNeverCut) {
