@@ -5,9 +5,7 @@
 #include "res/resource.h"
 #include <cstring>
 
-CLazyTreeCtrl::CLazyTreeCtrl()
-    : m_placeholderIcon(static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDI_TRAY_SEARCHING),
-                                                        IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))) {}
+CLazyTreeCtrl::CLazyTreeCtrl() = default;
 
 void CLazyTreeCtrl::DeleteChildItems(HTREEITEM item) {
     for (HTREEITEM child = GetChildItem(item); child; child = GetChildItem(item))
@@ -92,13 +90,20 @@ void CLazyTreeCtrl::OnItemExpanded(HTREEITEM item) {
 }
 
 void CLazyTreeCtrl::PaintPlaceholderIcon() {
-    if (!SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL)) return;
+    const auto images = reinterpret_cast<HIMAGELIST>(SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL));
+    if (!images) return;
     // TVM_GETITEMRECT takes the item in the rectangle it fills.
     RECT text = {};
     std::memcpy(&text, &m_placeholderItem, sizeof m_placeholderItem);
     if (!SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text))) return;
-    const int cx = ::GetSystemMetrics(SM_CXSMICON);
-    const int cy = ::GetSystemMetrics(SM_CYSMICON);
+    // The size of the tree's own pictures, which follow the DPI; the icon is loaded at that size, not stretched.
+    int cx = 0, cy = 0;
+    ::ImageList_GetIconSize(images, &cx, &cy);
+    if (m_placeholderSide != cx) {
+        m_placeholderIcon.reset(static_cast<HICON>(::LoadImageA(
+            AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDI_TRAY_SEARCHING), IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR)));
+        m_placeholderSide = cx;
+    }
     const int left = text.left - (cx + 3);
     const int top = text.top + ((text.bottom - text.top) - cy) / 2;
     const COLORREF background = static_cast<COLORREF>(SendMessage(TVM_GETBKCOLOR)) & 0xFFFFFF;
