@@ -14,7 +14,8 @@ CHelpDlg* CHelpDlg::Open(CWnd* owner, int helpResourceId) {
 CHelpDlg::CHelpDlg(CWnd* owner, int helpResourceId)
     : CDialog(IDD_HELP),
       m_smallIcon(static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDI_HELP_BUTTON),
-                                                  IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))),
+                                                  IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                  ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR))),
       m_nHelpResourceId(helpResourceId),
       m_pOwner(owner) {}
 
