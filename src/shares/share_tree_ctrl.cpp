@@ -22,10 +22,17 @@ ShareItemData* DataOf(const CTreeCtrl& tree, HTREEITEM item) {
 }
 }  // namespace
 
-void CShareTreeCtrl::PreSubclassWindow() {
-    m_imageList = LoadDeviceImages(fw::WindowDpi(m_hWnd));
-    if (m_imageList && ImageList_GetImageCount(m_imageList) == kImageCount)
-        SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(m_imageList));
+void CShareTreeCtrl::PreSubclassWindow() { LoadImagesForDpi(); }
+
+void CShareTreeCtrl::LoadImagesForDpi() {
+    HIMAGELIST images = LoadDeviceImages(fw::WindowDpi(m_hWnd));
+    if (!images || ImageList_GetImageCount(images) != kImageCount) {
+        if (images) ImageList_Destroy(images);
+        return;
+    }
+    SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+    if (m_imageList) ImageList_Destroy(m_imageList);
+    m_imageList = images;
 }
 
 bool CShareTreeCtrl::BrowseServer(ShareListing listing) {
@@ -195,6 +202,7 @@ LRESULT CShareTreeCtrl::OnReflectedNotify(NMHDR* header) {
 
 LRESULT CShareTreeCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+    case fw::kDpiChangedAfterParent: LoadImagesForDpi(); break;
     case WM_LBUTTONDBLCLK: {
         // Opens the selected item; the control's own expanding and collapsing is left out.
         POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

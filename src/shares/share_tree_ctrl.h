@@ -41,6 +41,8 @@ protected:
     LRESULT OnReflectedNotify(NMHDR* header) override;
 
 private:
+    // The device strip drawn for the tree's DPI, replacing the one it had.
+    void LoadImagesForDpi();
     HTREEITEM InsertData(HTREEITEM parent, std::unique_ptr<ShareItemData> data, const std::string& text, int image,
                          bool hasChildren);
     void ShowContextMenu();
