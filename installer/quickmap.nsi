@@ -1,5 +1,6 @@
 ; Quickmap's installer and uninstaller. Built by CMake (installer/CMakeLists.txt) with
-;   makensis -DVERSION=a.b.c -DPROGRAM=<Quickmap.exe> -DICON=<app.ico> -DOUTFILE=<QuickmapSetup.exe> quickmap.nsi
+;   makensis -DVERSION=a.b.c -DPROGRAM=<Quickmap.exe> -DICON=<app.ico> -DWELCOME=<setup_welcome.bmp>
+;            -DOUTFILE=<QuickmapSetup.exe> quickmap.nsi
 ; Per-machine, 64-bit (the program is), in the eight languages of the program chosen as the program
 ; chooses them: by the system default locale.
 Unicode true
@@ -38,11 +39,15 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME}"
 !define MUI_ABORTWARNING
 
+; Room for three title lines: "Harborbox Quickmap" makes some languages' titles wrap twice.
+!define MUI_WELCOMEPAGE_TITLE_3LINES
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_TITLE_3LINES
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_FUNCTION StartQuickmap
 !insertmacro MUI_PAGE_FINISH

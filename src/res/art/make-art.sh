@@ -269,6 +269,15 @@ bmp menu_device menu_device "$MENU_BG"
 bmp menu_not_found menu_not_found "$MENU_BG"
 for b in banner banner144 banner192; do bmp $b $b "$MENU_BG"; done
 
+# --- the installer's welcome and finish pages (164 x 314, the size NSIS lays them out at) -----------------
+convert -size 164x314 gradient:'#24536e'-"$TEAL" \
+  "$work/appliance64.png" -gravity north -geometry +0+48 -composite \
+  \( +size -background none -fill "$WHITE" -pointsize 20 -font "$font_bold" label:'Harborbox' \) \
+  -gravity north -geometry +0+132 -composite \
+  \( +size -background none -fill "$WHITE" -pointsize 20 -font "$font_book" label:'Quickmap' \) \
+  -gravity north -geometry +0+158 -composite "$work/setup_welcome.png"
+bmp setup_welcome setup_welcome "$MENU_BG"
+
 # --- copy animation: a page flies from the computer to the appliance (272 x 40, 26 frames) --------
 # The first pixel's colour is the animation control's transparent colour: the dialog face.
 anim_frames=26
