@@ -17,10 +17,9 @@ void CQuickmapDlg::SetUpCopyDrop() {
 
 std::string CQuickmapDlg::ChooseDropDevice() {
     // While a scan runs the list shows no appliance; with several and none selected the user must choose.
-    if (!m_bScanning && m_registry.selectedDevice < 0 && m_registry.deviceCount == 1) m_registry.selectedDevice = 0;
-    if (m_bScanning || m_registry.selectedDevice < 0) {
+    if (m_state.IsScanning() || m_state.ChooseDevice() != DeviceChoice::Chosen) {
         ShowMessage(LoadResString(IDS_SELECT_DEVICE_FIRST), MB_OK | MB_ICONINFORMATION);
         return std::string();
     }
-    return ListedText(m_registry.selectedDevice, 0);
+    return ListedText(m_state.SelectedRow(), 0);
 }

@@ -36,7 +36,7 @@ std::string CQuickmapDlg::GetBrowserPath() {
 void CQuickmapDlg::OpenSelectedShare() {
     CWaitCursor wait;
     if (m_deviceList.IsWindowVisible()) {
-        const std::string address = m_deviceList.GetItemText(m_registry.selectedDevice, 1);
+        const std::string address = m_deviceList.GetItemText(m_state.SelectedRow(), 1);
         OpenByShell("\\\\" + address, std::string());
         return;
     }
@@ -51,8 +51,7 @@ void CQuickmapDlg::OpenSelectedShare() {
 }
 
 void CQuickmapDlg::OpenWebManager() {
-    if (m_bScanning || !EnsureDeviceSelected()) return;
-    const DeviceEntry* entry = m_registry.SelectedEntry();
+    const DeviceEntry* entry = TargetAppliance();
     if (!entry) return;
     StartManage(std::string("http://") + entry->ipText);
 }
@@ -65,20 +64,29 @@ void CQuickmapDlg::OnManageDevice() {
 
 void CQuickmapDlg::StartManage(const std::string& url) {
     // The language page may wait up to the connect time-out: a worker sends it, then the browser opens.
-    const DeviceEntry* entry = m_registry.SelectedEntry();
-    auto* job = new ManageJob{m_link, {}, GetBrowserPath(), url};
-    if (entry) {
-        job->work.entry = *entry;
-        job->work.host = ListedText(m_registry.selectedDevice, 1);
-    }
-    job->work.language = entry ? g_strLanguage : std::string("English");
-    job->work.credentials = m_credentials;
+    const DeviceEntry* entry =
+        m_state.Page() == WizardPage::Devices ? m_state.SelectedEntry() : m_state.ChosenAppliance();
     if (!entry) {
-        OpenByShell(job->browserPath, url);
-        delete job;
+        OpenByShell(GetBrowserPath(), url);
         return;
     }
-    if (!StartWorker(&ManageThreadProc, job, false)) delete job;
+    const auto ticket = m_state.BeginWork(WorkKind::Manage);
+    if (!ticket) return;
+    auto* job = new ManageJob{m_link, *ticket, {}, GetBrowserPath(), url};
+    job->work.entry = *entry;
+    job->work.host = entry->ipText;
+    job->work.language = g_strLanguage;
+    job->work.credentials = m_state.Credentials();
+    if (StartWorker(&ManageThreadProc, job)) return;
+    delete job;
+    m_state.CancelWork(*ticket);
+}
+
+void CQuickmapDlg::OnManageFinished(const DeviceSettingsWork& work, const std::string& browserPath,
+                                    const std::string& url) {
+    m_state.SetCredentials(work.credentials);
+    m_state.UpdateEntry(work.entry);
+    OpenByShell(browserPath, url);
 }
 
 void CQuickmapDlg::OpenByShell(const std::string& file, const std::string& parameters) {

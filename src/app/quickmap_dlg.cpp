@@ -16,8 +16,7 @@
 #include <commctrl.h>
 #include <objbase.h>
 #include <windowsx.h>
-#include <cstring>
-#include <ctime>
+#include <algorithm>
 
 namespace {
 HICON LoadIconResource(UINT id, int size) {
@@ -48,7 +47,6 @@ CQuickmapDlg::~CQuickmapDlg() {
     // their results dropped. Nothing here waits for them.
     if (m_link) m_link->Close();
     if (m_comInitialized) ::CoUninitialize();
-    m_registry.devices.clear();
 }
 
 BOOL CQuickmapDlg::OnInitDialog() {
@@ -137,59 +135,56 @@ void CQuickmapDlg::AddTrayIcon() {
     if (m_iconNormal) m_trayIcon.Add(m_hWnd, m_iconNormal.get(), LoadResString(IDS_ABOUT_QUICKMAP));
 }
 
-bool CQuickmapDlg::StartWorker(AFX_THREADPROC proc, void* job, bool holdsPage) {
-    CWinThread* thread = AfxBeginThread(proc, job, CREATE_SUSPENDED);
-    if (!thread) return false;
-    // Stored before the worker runs, so its result can never arrive ahead of the token.
-    if (holdsPage) m_pWorkerThread = thread;
-    thread->ResumeThread();
-    return true;
+bool CQuickmapDlg::StartWorker(AFX_THREADPROC proc, void* job) {
+    // The worker's ticket was taken before the job was made, so its result can never arrive ahead of it.
+    return AfxBeginThread(proc, job) != nullptr;
 }
 
-void CQuickmapDlg::StartScan(bool showSearchingIcon, ScanPurpose purpose) {
-    if (m_bScanning) return;
-    m_bScanning = 1;
-    m_credentials = {};
+bool CQuickmapDlg::StartScan(bool showSearchingIcon, ScanPurpose purpose) {
+    if (!m_state.BeginScan(purpose == ScanPurpose::DeviceList)) return false;
     if (showSearchingIcon) SetTrayState(TrayState::Searching);
     if (purpose == ScanPurpose::DeviceList) {
-        // The list and the registry empty together, so no row can name a stale entry.
-        m_registry.devices.clear();
-        m_registry.selectedDevice = -1;
         SetProgressAnimation(true);
         m_deviceList.DeleteAllItems();
         m_deviceList.InsertItem(0, LoadResString(IDS_SEARCHING), kImageSearching);
     }
     auto* job = new ScanJob{m_link, purpose};
-    if (!StartWorker(&ScanThreadProc, job, false)) {
-        delete job;
-        m_bScanning = 0;
-        SetProgressAnimation(false);
-    }
+    if (StartWorker(&ScanThreadProc, job)) return true;
+    delete job;
+    m_state.FinishScan(DeviceRegistry{});
+    SetProgressAnimation(false);
+    return false;
 }
 
 void CQuickmapDlg::OnScanFinished(DeviceRegistry found, ScanPurpose purpose) {
-    found.selectedDevice = -1;
-    m_registry = std::move(found);
-    m_bScanning = 0;
+    const ScanArrival arrival = m_state.FinishScan(std::move(found));
+    if (arrival == ScanArrival::ChosenGone) {
+        ShowPage();
+        ShowAssignLabels();
+        RefreshHelp();
+    }
     FillDeviceList();
     NudgeMousePointer();  // the wait cursor ends with the scan
+    if (arrival == ScanArrival::ChosenGone && IsWindowVisible()) ReportFailure(IDS_CHOSEN_APPLIANCE_GONE);
     if (purpose == ScanPurpose::TrayMenu) PopUpTrayMenu();
 }
 
 void CQuickmapDlg::FillDeviceList() {
+    // The row of the appliance selected before, or the first.
+    const int selectedRow = std::max(m_state.SelectedRow(), 0);
     SetStatusText(IDS_STATUS_DEVICE_PAGE);
     m_deviceList.DeleteAllItems();
     SetProgressAnimation(false);
-    if (m_registry.deviceCount < 1) {
+    if (m_state.DeviceCount() < 1) {
         m_deviceList.InsertItem(0, LoadResString(IDS_NOT_FOUND), kImageNotFound);
         SetStatusText(IDS_STATUS_NOT_FOUND);
         SetTrayState(TrayState::NotFound);
         return;
     }
-    const DeviceListRows rows = BuildDeviceListRows(m_registry.devices);
+    const DeviceListRows rows = BuildDeviceListRows(m_state.Registry().devices);
     m_deviceList.AppendRows(rows.rows);
-    m_deviceList.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    m_registry.selectedDevice = 0;
+    m_state.SelectRow(selectedRow);
+    m_deviceList.SetItemState(selectedRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     if (rows.nameConflict) {
         SetTrayState(TrayState::NameConflict);
         if (IsWindowVisible()) ReportFailure(IDS_NAME_CONFLICT_MESSAGE);
@@ -198,69 +193,68 @@ void CQuickmapDlg::FillDeviceList() {
     }
 }
 
-void CQuickmapDlg::UpdateDeviceEntry(const DeviceEntry& changed) {
-    for (DeviceEntry& entry : m_registry.devices)
-        if (entry.ipAddress == changed.ipAddress && std::strcmp(entry.ipText, changed.ipText) == 0) entry = changed;
+void CQuickmapDlg::OnDeviceSettingsFinished(const DeviceSettingsWork& work) {
+    m_state.SetCredentials(work.credentials);
+    if (!work.renamed) return;
+    m_state.UpdateEntry(work.entry);
+    FillDeviceList();
 }
 
-int CQuickmapDlg::StartWebOperation(int type) {
-    const DeviceEntry* entry = m_registry.SelectedEntry();
-    if (!entry || m_pWorkerThread || type < 1 || type > 3) return 0;
-    auto* job = new WebOperationJob{m_link, m_nPageGeneration, type, {}, {}};
+const DeviceEntry* CQuickmapDlg::TargetAppliance() {
+    // The share and finish pages act on the appliance they were entered for, whatever the list shows now.
+    if (m_state.Page() != WizardPage::Devices) return m_state.ChosenAppliance();
+    if (m_state.IsScanning()) return nullptr;
+    const DeviceChoice choice = m_state.ChooseDevice();
+    if (choice == DeviceChoice::AskUser) ShowMessage(LoadResString(IDS_SELECT_DEVICE_FIRST), MB_OK | MB_ICONINFORMATION);
+    return choice == DeviceChoice::Chosen ? m_state.SelectedEntry() : nullptr;
+}
+
+void CQuickmapDlg::StartWebOperation(int type) {
+    const DeviceEntry* entry = TargetAppliance();
+    if (!entry) return;
+    const auto ticket = m_state.BeginWork(WorkKind::WebOperation);
+    if (!ticket) return;
+    auto* job = new WebOperationJob{m_link, *ticket, type, {}, {}};
     if (type == 3) {
+        const int row = m_state.SelectedRow();
         job->settings.entry = *entry;
-        job->settings.listedName = ListedText(m_registry.selectedDevice, 0);
-        job->settings.host = ListedText(m_registry.selectedDevice, 1);
+        job->settings.listedName = ListedText(row, 0);
+        job->settings.host = ListedText(row, 1);
         job->settings.language = g_strLanguage;
-        job->settings.credentials = m_credentials;
+        job->settings.credentials = m_state.Credentials();
     } else {
         job->shares.entry = *entry;
-        job->shares.credentials = m_credentials;
+        job->shares.credentials = m_state.Credentials();
         job->shares.owner = m_hWnd;
         const HTREEITEM item = m_shareTree.GetSelectedItem();
         if (const auto data = m_shareTree.GetItemData(item))
             job->shares.selected = FolderChoice{*data, m_shareTree.GetItemText(item)};
     }
-    if (StartWorker(&WebOperationThreadProc, job, true)) return 1;
+    if (StartWorker(&WebOperationThreadProc, job)) return;
     delete job;
-    return 0;
+    m_state.CancelWork(*ticket);
 }
 
 void CQuickmapDlg::StartShareLoading() {
+    const DeviceEntry* entry = m_state.ChosenAppliance();
+    const auto ticket = m_state.BeginWork(WorkKind::Listing);
+    if (!ticket) return;
     SetProgressAnimation(true);
-    if (m_registry.selectedDevice < 0 && !m_registry.devices.empty()) m_registry.selectedDevice = 0;
-    const DeviceEntry* entry = m_registry.SelectedEntry();
-    auto* job = new ShareLoadJob{m_link, m_nPageGeneration, ShareQuery(), entry && entry->name[0]};
+    auto* job = new ShareLoadJob{m_link, *ticket, ShareQuery(), entry && entry->name[0]};
     // "Connecting..." until the worker's listing fills the tree.
     m_shareTree.DeleteAllItems();
     if (job->hasAppliance) m_shareTree.ShowPlaceholder(TVI_ROOT);
-    if (!StartWorker(&ShareThreadProc, job, true)) delete job;
-}
-
-void CQuickmapDlg::ApplyWorkerResult(unsigned generation, const std::function<void()>& apply) {
-    // An abandoned worker must not change a page that has moved on, nor free the buttons of a newer one.
-    if (generation != m_nPageGeneration) return;
-    m_pWorkerThread = nullptr;
-    apply();
+    if (StartWorker(&ShareThreadProc, job)) return;
+    delete job;
+    m_state.CancelWork(*ticket);
 }
 
 std::string CQuickmapDlg::ListedText(int item, int column) const {
     return item < 0 ? std::string() : m_deviceList.GetItemText(item, column);
 }
 
-bool CQuickmapDlg::EnsureDeviceSelected() {
-    if (m_registry.selectedDevice >= 0) return true;
-    const int count = m_registry.deviceCount;
-    if (count == 1) {
-        m_registry.selectedDevice = 0;
-        return true;
-    }
-    if (count > 0) ShowMessage(LoadResString(IDS_SELECT_DEVICE_FIRST), MB_OK | MB_ICONINFORMATION);
-    return false;
-}
-
 void CQuickmapDlg::SetProgressAnimation(bool on) {
-    m_nProgressTicks = 0;
+    m_state.ResetProgress();
     if (on)
         SetTimer(kTimerProgress, 50);
     else
@@ -275,7 +269,7 @@ int CQuickmapDlg::ShowMessage(const std::string& text, UINT flags) {
 
 void CQuickmapDlg::ReportFailure(UINT stringId) {
     ShowMessage(LoadResString(stringId), MB_OK);
-    m_nProgressTicks = 0;
+    m_state.ResetProgress();
     m_progressBar.SendMessage(PBM_SETPOS, 0);
 }
 
@@ -298,9 +292,7 @@ bool CQuickmapDlg::OnCommand(WORD id, WORD code, HWND control) {
     case ID_COPY_STARTED: m_copyQueue->OnCopyStarted(); return true;
     case ID_DEVICE_OPEN: OpenSelectedShare(); return true;
     case ID_DEVICE_MANAGE: OpenWebManager(); return true;
-    case ID_DEVICE_UNIQUE_NAME:
-        if (!m_pWorkerThread) StartWebOperation(3);
-        return true;
+    case ID_DEVICE_UNIQUE_NAME: StartWebOperation(3); return true;
     default:
         RunTrayDeviceCommand(id);
         return CDialog::OnCommand(id, code, control);
@@ -329,21 +321,23 @@ bool CQuickmapDlg::OnNotify(NMHDR* header, LRESULT&) {
 void CQuickmapDlg::OnTimer(UINT_PTR id) {
     switch (id) {
     case kTimerFirstScan:
-        if (m_bScanning) return;
+        if (m_state.IsScanning()) return;
         KillTimer(kTimerFirstScan);
         StartScan(true);
         SetTimer(kTimerBackgroundScan, 180000);
         break;
     case kTimerLoadShares:
+        // Waits for a running worker rather than take its place; a page left meanwhile loads nothing.
+        if (m_state.IsBusy() || m_state.IsScanning()) return;
         KillTimer(kTimerLoadShares);
-        StartShareLoading();
+        if (m_state.Page() != WizardPage::Devices) StartShareLoading();
         break;
     case kTimerProgress:
         AdvanceProgress();
         break;
     case kTimerBackgroundScan:
         // A running worker holds a snapshot of the registry a rescan would replace under the user.
-        if (m_bScanning || m_pWorkerThread || IsWindowVisible()) return;
+        if (!m_state.MayMove() || IsWindowVisible()) return;
         KillTimer(kTimerBackgroundScan);
         StartScan(false);
         SetTimer(kTimerBackgroundScan, 180000);
@@ -354,20 +348,17 @@ void CQuickmapDlg::OnTimer(UINT_PTR id) {
 }
 
 void CQuickmapDlg::AdvanceProgress() {
-    const int ticks = ++m_nProgressTicks;
-    m_progressBar.SendMessage(PBM_SETPOS, static_cast<WPARAM>(ticks % 100));
-    if (ticks > kWorkerTimeoutTicks && m_pWorkerThread) {
-        SetProgressAnimation(false);
-        // Abandon the worker: the buttons work again, and its late results belong to an old generation.
-        ++m_nPageGeneration;
-        m_pWorkerThread = nullptr;
-        m_shareTree.RemovePlaceholder();
-        ReportFailure(IDS_DEVICE_INFO_FAILED);
-    }
+    const bool abandoned = m_state.WatchdogTick();
+    m_progressBar.SendMessage(PBM_SETPOS, static_cast<WPARAM>(m_state.ProgressPosition()));
+    if (!abandoned) return;
+    // The worker was silent too long: the buttons work again, and its late result is dropped.
+    SetProgressAnimation(false);
+    m_shareTree.RemovePlaceholder();
+    ReportFailure(IDS_DEVICE_INFO_FAILED);
 }
 
 bool CQuickmapDlg::OnSetCursor(LRESULT& result) {
-    if (m_bScanning && ::GetFocus()) {
+    if (m_state.IsScanning() && ::GetFocus()) {
         ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
         result = TRUE;
         return true;

@@ -3,6 +3,7 @@
 // only through its link (app/wizard_link.h).
 #pragma once
 #include "app/tray_icon.h"
+#include "app/wizard_state.h"
 #include "common/admin_credentials.h"
 #include "discovery/device_registry.h"
 #include "framework/dialog.h"
@@ -14,6 +15,7 @@
 #include "shares/share_tree_messages.h"
 #include "widgets/device_list_ctrl.h"
 #include "widgets/icon_button.h"
+#include "webmgmt/device_settings.h"
 #include "webmgmt/share_operations.h"
 #include <functional>
 #include <memory>
@@ -38,7 +40,6 @@ constexpr UINT_PTR kTimerFirstScan = 888;
 constexpr UINT_PTR kTimerLoadShares = 889;
 constexpr UINT_PTR kTimerProgress = 890;
 constexpr UINT_PTR kTimerBackgroundScan = 891;
-constexpr int kWorkerTimeoutTicks = 600;
 constexpr int kHotKeyId = 8888;
 
 // Device list menu commands.
@@ -51,55 +52,42 @@ public:
     explicit CQuickmapDlg(CWnd* owner);
     ~CQuickmapDlg() override;
 
-    void StartScan(bool showSearchingIcon, ScanPurpose purpose = ScanPurpose::DeviceList);
+    // What the window shows and may start; read-only outside the window.
+    const WizardState& State() const { return m_state; }
+
+    // False when a scan or a worker already runs.
+    bool StartScan(bool showSearchingIcon, ScanPurpose purpose = ScanPurpose::DeviceList);
     void SetProgressAnimation(bool on);
     void ReportFailure(UINT stringId);
     int ShowMessage(const std::string& text, UINT flags);
-    int StartWebOperation(int type);
-    bool EnsureDeviceSelected();
-    void EnterSharePage();
     void SetTrayState(TrayState state);
     void SetStatusText(UINT stringId);
     void SetStatusText(const std::string& text) { m_statusLine.SetWindowText(text); }
-    bool IsScanning() const { return m_bScanning != 0; }
 
     // Rewrites the device list from the registry and reports the outcome (status line, tray icon,
     // name-conflict message when the window is visible).
     void FillDeviceList();
 
-    // The one place a worker's result is applied: only while the page it was started for is current, and
-    // then the buttons are free again.
-    void ApplyWorkerResult(unsigned generation, const std::function<void()>& apply);
+    // Workers' results. A scan's is checked by the scan state; every other passes AcceptResult first (the
+    // link does that) and is applied by one of the named methods after it.
     void OnScanFinished(DeviceRegistry found, ScanPurpose purpose);
+    bool AcceptResult(const WorkTicket& ticket) { return m_state.AcceptResult(ticket); }
     // The share page from a loading worker's result: the network drive letters and the appliance's folders.
     void LoadSharePage(std::vector<MappedDrive> drives, const ShareListing* listing);
     void OnMappingFinished(const MappingOutcome& outcome);
     void OnDriveLetterChanged(const DriveLetterChange& change, const ShareListing& listing);
     // An added or deleted shared folder: the login the appliance accepted, the shortcut answer and the
-    // drive letters (the tree itself is reloaded by timer 889).
+    // drive letters (the tree itself is reloaded by the share-loading timer).
     void OnShareOperationFinished(const ShareOperationWork& work);
-    // An appliance's entry as a worker saw or changed it, matched by address.
-    void UpdateDeviceEntry(const DeviceEntry& entry);
+    void OnDeviceSettingsFinished(const DeviceSettingsWork& work);
+    void OnManageFinished(const DeviceSettingsWork& work, const std::string& browserPath, const std::string& url);
+    // A worker listed another folder: the watchdog waits again.
+    void NoteWorkerProgress() { m_state.NoteProgress(); }
 
     // What workers are given to reach this window.
     std::shared_ptr<CWizardLink> Link() const { return m_link; }
-    DeviceRegistry& Registry() { return m_registry; }
-    AdminCredentials& Credentials() { return m_credentials; }
     CDeviceListCtrl& DeviceList() { return m_deviceList; }
     CShareTreeCtrl& ShareTree() { return m_shareTree; }
-    bool IsDevicePageCurrent() const { return m_deviceList.IsWindowEnabled(); }
-    std::string GetBrowserPath();
-    void OpenByShell(const std::string& file, const std::string& parameters);
-
-    int m_bAssignMode = 1;
-    int m_bNoShareResources = 0;
-    int m_bMapFailed = 0;
-    int m_bCreateShortcuts = 0;
-    std::vector<MappedDrive> m_mappedDrives;
-    std::string m_strCurrentLetter;
-    CWinThread* m_pWorkerThread = nullptr;  // a token of the running worker, never dereferenced
-    int m_nProgressTicks = 0;
-    CHelpDlg* m_pHelpWnd = nullptr;
 
     // User actions, public so the tray, menus and tests reach them as a user would.
     void OnNext();
@@ -128,7 +116,9 @@ private:
     // The largest banner drawn for the window's scaling that its place in the window has room for.
     void FitBannerToDpi();
     static void SetUpButton(CIconButton& button, int iconId, UINT tooltipId);
+    void EnterSharePage();
     void GoToDevicePage();
+    void ShowPage();
     void MapAndFinish();
     void ShowFinishLabels();
     void ShowAssignLabels();
@@ -136,6 +126,8 @@ private:
     void OnShareSelectionChanged(HTREEITEM item);
     void StartDriveLetterChange(bool map);
     ShareServerQuery ShareQuery();
+    const DeviceEntry* TargetAppliance();
+    void StartWebOperation(int type);
     void OnManageDevice();
     void StartManage(const std::string& url);
     void OnDeviceListNotify(const NMHDR* header);
@@ -146,21 +138,21 @@ private:
     void ExitProgram();
     void AdvanceProgress();
     void StartShareLoading();
-    bool StartWorker(AFX_THREADPROC proc, void* job, bool holdsPage);
+    bool StartWorker(AFX_THREADPROC proc, void* job);
     bool OnSetCursor(LRESULT& result);
     void ShowAboutBox();
     void AddTrayIcon();
     std::string ListedText(int item, int column) const;
     void SetUpCopyDrop();
     std::string ChooseDropDevice();
+    std::string GetBrowserPath();
+    void OpenByShell(const std::string& file, const std::string& parameters);
 
     std::shared_ptr<CWizardLink> m_link;  // shared with the workers, outlives this window
     std::unique_ptr<CCopyQueue> m_copyQueue;
-    DeviceRegistry m_registry;
-    AdminCredentials m_credentials;  // last typed administrator login; emptied by every scan
-    int m_bScanning = 0;
-    unsigned m_nPageGeneration = 0;
+    WizardState m_state;
     std::string m_strBrowserPath;
+    CHelpDlg* m_pHelpWnd = nullptr;
 
     CDeviceListCtrl m_deviceList;
     CShareTreeCtrl m_shareTree;

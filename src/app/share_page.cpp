@@ -7,25 +7,24 @@
 
 ShareServerQuery CQuickmapDlg::ShareQuery() {
     ShareServerQuery query;
-    if (const DeviceEntry* entry = m_registry.SelectedEntry()) {
+    if (const DeviceEntry* entry = m_state.ChosenAppliance()) {
         query.deviceName = entry->name;
         query.ipText = entry->ipText;
     }
-    query.assignMode = m_bAssignMode != 0;
-    query.drives = m_mappedDrives;
+    query.assignMode = m_state.Page() == WizardPage::Shares;
+    query.drives = m_state.MappedDrives();
     return query;
 }
 
 void CQuickmapDlg::LoadSharePage(std::vector<MappedDrive> drives, const ShareListing* listing) {
-    m_mappedDrives = std::move(drives);
-    m_bNoShareResources = 0;
-    if (m_bAssignMode) {
+    m_state.ShareListingArrived(std::move(drives));
+    if (m_state.Page() == WizardPage::Shares) {
         m_shareTree.SetCheckBoxes(true);
         SetStatusText(IDS_STATUS_SHARE_PAGE);
     } else {
         m_shareTree.SetCheckBoxes(false);
         const std::string finished = LoadResString(IDS_STATUS_FINISH_PAGE);
-        SetStatusText(m_bMapFailed ? finished : LoadResString(IDS_CONGRATULATIONS) + " " + finished);
+        SetStatusText(m_state.MapFailed() ? finished : LoadResString(IDS_CONGRATULATIONS) + " " + finished);
     }
     m_shareTree.DeleteAllItems();
     if (listing && m_shareTree.ShowListing(*listing)) PostMessage(UM_NO_SHARES);
@@ -33,45 +32,46 @@ void CQuickmapDlg::LoadSharePage(std::vector<MappedDrive> drives, const ShareLis
 }
 
 void CQuickmapDlg::OnMappingFinished(const MappingOutcome& outcome) {
-    m_bMapFailed = outcome.mapFailed;
-    m_bCreateShortcuts = outcome.createShortcuts;
-    m_bAssignMode = 0;
+    m_state.MappingFinished(outcome.mapFailed, outcome.createShortcuts);
     SetTimer(kTimerLoadShares, 100);
     RefreshHelp();
 }
 
 void CQuickmapDlg::OnShareSelectionChanged(HTREEITEM item) {
-    if (m_bAssignMode) return;
-    m_strCurrentLetter.clear();
+    if (m_state.Page() != WizardPage::Finish) return;
+    m_state.SetCurrentLetter({});
     const auto data = m_shareTree.GetItemData(item);
     if (!data) return;
     NETRESOURCEA resource = ShareItemData(*data).Resource();
     if (resource.dwType != RESOURCETYPE_DISK || !(resource.dwUsage & RESOURCEUSAGE_CONNECTABLE) ||
         resource.dwDisplayType != RESOURCEDISPLAYTYPE_SHARE)
         return;
-    if (const char letter = DriveLetterOfText(m_shareTree.GetItemText(item))) m_strCurrentLetter = letter;
+    if (const char letter = DriveLetterOfText(m_shareTree.GetItemText(item))) m_state.SetCurrentLetter(std::string(1, letter));
 }
 
 void CQuickmapDlg::StartDriveLetterChange(bool map) {
-    if (m_pWorkerThread) return;
+    const auto ticket = m_state.BeginWork(WorkKind::DriveLetter);
+    if (!ticket) return;
     std::optional<FolderChoice> selected;
     const HTREEITEM item = m_shareTree.GetSelectedItem();
     if (const auto data = m_shareTree.GetItemData(item)) selected = FolderChoice{*data, m_shareTree.GetItemText(item)};
-    auto* job = new DriveLetterJob{m_link, m_nPageGeneration, map, selected, m_strCurrentLetter, m_hWnd, ShareQuery()};
-    if (!StartWorker(&DriveLetterThreadProc, job, true)) delete job;
+    auto* job = new DriveLetterJob{m_link, *ticket, map, selected, m_state.CurrentLetter(), m_hWnd, ShareQuery()};
+    if (StartWorker(&DriveLetterThreadProc, job)) return;
+    delete job;
+    m_state.CancelWork(*ticket);
 }
 
 void CQuickmapDlg::OnDriveLetterChanged(const DriveLetterChange& change, const ShareListing& listing) {
-    m_strCurrentLetter = change.currentLetter;
+    m_state.SetCurrentLetter(change.currentLetter);
     if (!change.changed) return;
-    m_bCreateShortcuts = change.createShortcuts;
-    m_mappedDrives = change.drives;
+    m_state.SetCreateShortcuts(change.createShortcuts);
+    m_state.SetMappedDrives(change.drives);
     m_shareTree.RefreshServer(listing);
 }
 
 void CQuickmapDlg::OnShareOperationFinished(const ShareOperationWork& work) {
-    m_credentials = work.credentials;
-    if (work.loginAccepted) UpdateDeviceEntry(work.entry);
-    if (work.createShortcuts) m_bCreateShortcuts = *work.createShortcuts;
-    if (work.drives) m_mappedDrives = *work.drives;
+    m_state.SetCredentials(work.credentials);
+    if (work.loginAccepted) m_state.UpdateEntry(work.entry);
+    if (work.createShortcuts) m_state.SetCreateShortcuts(*work.createShortcuts);
+    if (work.drives) m_state.SetMappedDrives(*work.drives);
 }

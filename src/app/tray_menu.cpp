@@ -7,6 +7,7 @@
 #include "framework/resource_strings.h"
 #include "res/resource.h"
 #include <shellapi.h>
+#include <algorithm>
 #include <ctime>
 #include <vector>
 
@@ -53,7 +54,7 @@ void CQuickmapDlg::SetTrayState(TrayState state) {
 
 void CQuickmapDlg::OnTrayCallback(UINT mouseMessage) {
     if (mouseMessage == WM_RBUTTONUP) {
-        if (g_bTrayMenuBusy || m_pWorkerThread || m_bScanning) return;
+        if (g_bTrayMenuBusy || !m_state.MayMove()) return;
         ShowTrayMenu();
     } else if (mouseMessage == WM_LBUTTONDBLCLK) {
         PostMessage(WM_COMMAND, ID_CMD_SHOW, 0);
@@ -64,10 +65,9 @@ void CQuickmapDlg::ShowTrayMenu() {
     g_bTrayMenuBusy = 1;
     SetTrayState(TrayState::Searching);
     // An old registry is renewed first; the menu pops up when the scan's result arrives.
-    if (std::time(nullptr) - m_registry.scanStartTime > kTrayRescanAgeSeconds && !m_bScanning) {
-        StartScan(false, ScanPurpose::TrayMenu);
-        if (m_bScanning) return;
-    }
+    if (m_state.RegistryOlderThan(std::time(nullptr), kTrayRescanAgeSeconds) &&
+        StartScan(false, ScanPurpose::TrayMenu))
+        return;
     PopUpTrayMenu();
 }
 
@@ -77,11 +77,11 @@ void CQuickmapDlg::PopUpTrayMenu() {
     ::AppendMenuA(menu, MF_STRING, ID_CMD_ABOUT, LoadResString(IDS_ABOUT_QUICKMAP).c_str());
     ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     UINT position = 2;
-    if (!m_registry.devices.empty()) {
+    if (!m_state.Registry().devices.empty()) {
         const std::string manage = LoadResString(IDS_MENU_MANAGE);
         const std::string open = LoadResString(IDS_MENU_OPEN);
         int index = 0;
-        for (const DeviceEntry& entry : m_registry.devices) {
+        for (const DeviceEntry& entry : m_state.Registry().devices) {
             const UINT manageId = TrayDeviceCommandId(index, TrayDeviceAction::Manage);
             if (!manageId) break;  // beyond what the command encoding holds
             HMENU submenu = ::CreatePopupMenu();
@@ -107,16 +107,13 @@ void CQuickmapDlg::PopUpTrayMenu() {
 
 void CQuickmapDlg::RunTrayDeviceCommand(UINT id) {
     const auto command = DecodeTrayDeviceCommand(id);
-    if (!command || m_bScanning) return;
-    int index = 0;
-    for (const DeviceEntry& entry : m_registry.devices) {
-        if (index++ != command->position) continue;
-        if (command->action == TrayDeviceAction::Manage)
-            OpenByShell(GetBrowserPath(), std::string("http://") + entry.ipText);
-        else
-            OpenByShell(std::string("\\\\") + entry.ipText, std::string());
-        return;
-    }
+    if (!command || m_state.IsScanning()) return;
+    const DeviceEntry* entry = m_state.EntryAt(command->position);
+    if (!entry) return;
+    if (command->action == TrayDeviceAction::Manage)
+        OpenByShell(GetBrowserPath(), std::string("http://") + entry->ipText);
+    else
+        OpenByShell(std::string("\\\\") + entry->ipText, std::string());
 }
 
 void CQuickmapDlg::TrackPopupAtCursor(UINT flags) {
@@ -130,8 +127,8 @@ void CQuickmapDlg::TrackPopupAtCursor(UINT flags) {
 }
 
 void CQuickmapDlg::OpenDeviceMenu(int item) {
-    if (m_registry.deviceCount <= 0 || item < 0 || item >= static_cast<int>(m_registry.devices.size())) return;
-    m_registry.selectedDevice = item;
+    if (m_state.DeviceCount() <= 0 || !m_state.EntryAt(item)) return;
+    m_state.SelectRow(item);
     m_popupMenu.reset(::CreatePopupMenu());
     HMENU menu = m_popupMenu.get();
     ::AppendMenuA(menu, MF_STRING, ID_DEVICE_MANAGE, LoadResString(IDS_MENU_MANAGE).c_str());
@@ -143,12 +140,9 @@ void CQuickmapDlg::OpenDeviceMenu(int item) {
 }
 
 void CQuickmapDlg::OnHotKey(int id) {
-    if (id != kHotKeyId || !IsWindowVisible() || m_bScanning || m_registry.devices.empty()) return;
-    const int steps = m_registry.selectedDevice > 0 ? m_registry.selectedDevice : 0;
-    const DeviceEntry* entry = &m_registry.devices.front();
-    int index = 0;
-    for (const DeviceEntry& candidate : m_registry.devices)
-        if (index++ == steps) entry = &candidate;
+    if (id != kHotKeyId || !IsWindowVisible() || m_state.IsScanning()) return;
+    const DeviceEntry* entry = m_state.EntryAt(std::max(m_state.SelectedRow(), 0));
+    if (!entry) return;
     OpenByShell(std::string("http://") + entry->ipText + "/generalsetup/dump.asp", std::string());
 }
 

@@ -52,3 +52,9 @@ void CWizardLink::Deliver(std::function<void(CQuickmapDlg&)> apply) {
     CQuickmapDlg* window = m_pWindow;
     m_link.Post([window, apply = std::move(apply)] { apply(*window); });
 }
+
+void CWizardLink::DeliverResult(const WorkTicket& ticket, std::function<void(CQuickmapDlg&)> apply) {
+    Deliver([ticket, apply = std::move(apply)](CQuickmapDlg& window) {
+        if (window.AcceptResult(ticket)) apply(window);
+    });
+}

@@ -1,6 +1,7 @@
 // The wizard window as its workers see it. Window and workers share this object; the window closes it when
 // it goes, after which nothing reaches the window any more and every request gets its "cancelled" answer.
 #pragma once
+#include "app/wizard_state.h"
 #include "common/wizard_host.h"
 #include "framework/window_link.h"
 #include <functional>
@@ -24,6 +25,8 @@ public:
 
     // Hands a worker's result to the window without waiting; dropped when the window is gone.
     void Deliver(std::function<void(CQuickmapDlg&)> apply);
+    // The same for a worker holding `ticket`: applied only when the window still expects it.
+    void DeliverResult(const WorkTicket& ticket, std::function<void(CQuickmapDlg&)> apply);
 
     // Window thread only.
     void RunPending() { m_link.RunPending(); }

@@ -4,7 +4,6 @@
 #include "app/help_dlg.h"
 #include "app/quickmap_dlg.h"
 #include "app/worker_threads.h"
-#include "discovery/device_list_rows.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
 #include <ctime>
@@ -17,21 +16,19 @@ void ShowControl(CWnd& control, bool on) {
 }  // namespace
 
 void CQuickmapDlg::OnNext() {
-    if (m_pWorkerThread) return;
-    if (IsDevicePageCurrent()) {
+    if (!m_state.MayMove()) return;
+    if (m_state.Page() == WizardPage::Devices)
         EnterSharePage();
-    } else if (m_bAssignMode && !m_bNoShareResources) {
+    else if (m_state.Page() == WizardPage::Shares && !m_state.NoShares())
         MapAndFinish();
-        ShowFinishLabels();
-    } else {
+    else
         OpenWebManager();
-    }
     RefreshHelp();
 }
 
 void CQuickmapDlg::OnBack() {
-    if (m_pWorkerThread) return;
-    if (!m_bAssignMode) {
+    if (!m_state.MayMove()) return;
+    if (m_state.Page() == WizardPage::Finish) {
         SetStatusText(IDS_STATUS_SHARE_PAGE);
         EnterSharePage();
     } else {
@@ -42,46 +39,51 @@ void CQuickmapDlg::OnBack() {
 }
 
 void CQuickmapDlg::OnRefresh() {
-    if (m_pWorkerThread) return;
-    if (IsDevicePageCurrent())
+    if (!m_state.MayMove()) return;
+    if (m_state.Page() == WizardPage::Devices)
         StartScan(true);
-    else if (m_bAssignMode)
+    else if (m_state.Page() == WizardPage::Shares)
         EnterSharePage();
     else
         SetTimer(kTimerLoadShares, 100);
 }
 
 void CQuickmapDlg::EnterSharePage() {
-    if (m_bScanning || !EnsureDeviceSelected()) return;
-    ++m_nPageGeneration;
+    if (m_state.IsScanning()) return;
+    const DeviceChoice choice = m_state.EnterSharePage();
+    if (choice == DeviceChoice::AskUser) ShowMessage(LoadResString(IDS_SELECT_DEVICE_FIRST), MB_OK | MB_ICONINFORMATION);
+    ShowPage();
+    if (choice != DeviceChoice::Chosen) return;
     SetProgressAnimation(true);
-    m_bAssignMode = 1;
     SetTimer(kTimerLoadShares, 100);
-    ShowControl(m_deviceList, false);
-    ShowControl(m_backButton, true);
-    ShowControl(m_shareTree, true);
     RefreshHelp();
 }
 
 void CQuickmapDlg::GoToDevicePage() {
-    ++m_nPageGeneration;
+    m_state.ReturnToDevicePage();
     SetStatusText(IDS_STATUS_DEVICE_PAGE);
-    ShowControl(m_deviceList, true);
-    ShowControl(m_backButton, false);
-    ShowControl(m_shareTree, false);
+    ShowPage();
+}
+
+void CQuickmapDlg::ShowPage() {
+    const bool devices = m_state.Page() == WizardPage::Devices;
+    ShowControl(m_deviceList, devices);
+    ShowControl(m_backButton, !devices);
+    ShowControl(m_shareTree, !devices);
 }
 
 void CQuickmapDlg::MapAndFinish() {
-    m_nProgressTicks = 0;
+    m_state.ResetProgress();
     m_progressBar.SendMessage(PBM_SETPOS, 0);
-    if (!m_bAssignMode) return;
-    ++m_nPageGeneration;
+    const auto ticket = m_state.BeginMapping();
+    if (!ticket) return;
+    ShowFinishLabels();
     // The connections wait on the network: a worker makes them, the finished page follows its result.
-    auto* job = new MappingJob{m_link, m_nPageGeneration, m_shareTree.TickedFolders()};
-    if (!StartWorker(&MappingThreadProc, job, true)) {
-        delete job;
-        OnMappingFinished(MappingOutcome{});
-    }
+    auto* job = new MappingJob{m_link, *ticket, m_shareTree.TickedFolders()};
+    if (StartWorker(&MappingThreadProc, job)) return;
+    delete job;
+    m_state.CancelWork(*ticket);
+    OnMappingFinished(MappingOutcome{});
 }
 
 void CQuickmapDlg::ShowFinishLabels() {
@@ -98,7 +100,7 @@ void CQuickmapDlg::ShowAssignLabels() {
 }
 
 void CQuickmapDlg::OnNoShares() {
-    m_bNoShareResources = 1;
+    m_state.NoSharesFound();
     ShowMessage(LoadResString(IDS_NO_NETWORK_RESOURCE), MB_OK | MB_ICONEXCLAMATION);
     SetStatusText(IDS_STATUS_NO_SHARES);
     ShowFinishLabels();
@@ -110,16 +112,19 @@ void CQuickmapDlg::ShowAboutBox() {
 }
 
 void CQuickmapDlg::HideToTray() {
-    if (m_pWorkerThread) return;
-    m_registry.scanStartTime = std::time(nullptr);
+    if (m_state.IsBusy()) return;
+    m_state.MarkRegistryFresh(std::time(nullptr));
     ShowWindow(SW_HIDE);
     if (m_pHelpWnd) m_pHelpWnd->ShowWindow(SW_HIDE);
 }
 
 void CQuickmapDlg::ShowFromTray() {
     if (!IsWindowVisible()) {
-        m_bAssignMode = 1;
-        OnBack();
+        if (m_state.MayMove()) {
+            GoToDevicePage();
+            RefreshHelp();
+            ShowAssignLabels();
+        }
         ::SetForegroundWindow(m_hWnd);
         ShowWindow(SW_RESTORE);
         ::BringWindowToTop(m_hWnd);
@@ -132,10 +137,8 @@ void CQuickmapDlg::ShowFromTray() {
 }
 
 void CQuickmapDlg::ShowHelp() {
-    const WizardPage page =
-        IsDevicePageCurrent() ? WizardPage::Devices : (m_bAssignMode ? WizardPage::Shares : WizardPage::Finish);
     if (m_pHelpWnd) m_pHelpWnd->DestroyWindow();
-    m_pHelpWnd = CHelpDlg::Open(this, ChooseHelpDocument(page, m_registry.deviceCount));
+    m_pHelpWnd = CHelpDlg::Open(this, ChooseHelpDocument(m_state.Page(), m_state.DeviceCount()));
 }
 
 void CQuickmapDlg::RefreshHelp() {
@@ -143,28 +146,29 @@ void CQuickmapDlg::RefreshHelp() {
 }
 
 void CQuickmapDlg::OnDeviceListNotify(const NMHDR* header) {
+    if (m_state.IsScanning()) return;  // the registry is being rebuilt
     if (header->code == LVN_ITEMCHANGED) {
-        // Keyboard moves change the selection too, not only clicks.
+        // Keyboard moves and Ctrl+click change the selection too, not only clicks.
         const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
-        const int count = static_cast<int>(m_registry.devices.size());
-        if (!m_bScanning && (change->uNewState & LVIS_SELECTED) && change->iItem >= 0 && change->iItem < count &&
-            m_registry.deviceCount != 0)
-            m_registry.selectedDevice = change->iItem;
+        if (m_state.DeviceCount() == 0 || change->iItem < 0) return;
+        if (change->uNewState & LVIS_SELECTED)
+            m_state.SelectRow(change->iItem);
+        else if ((change->uOldState & LVIS_SELECTED) && change->iItem == m_state.SelectedRow())
+            m_state.ClearSelection();
         return;
     }
     if (header->code != NM_CLICK && header->code != NM_DBLCLK && header->code != NM_RCLICK) return;
-    if (m_bScanning) return;  // the registry is being rebuilt
     const int item = reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem;
-    if (m_registry.deviceCount == 0) {
+    if (m_state.DeviceCount() == 0) {
         // The only row is "Harborbox not found.": help is what the user needs.
         if (item >= 0 && header->code != NM_RCLICK) ShowHelp();
         return;
     }
-    if (item < 0 || item >= static_cast<int>(m_registry.devices.size())) return;
+    if (!m_state.EntryAt(item)) return;
     if (header->code == NM_RCLICK) {
         OpenDeviceMenu(item);
         return;
     }
-    m_registry.selectedDevice = item;
+    m_state.SelectRow(item);
     if (header->code == NM_DBLCLK) OpenSelectedShare();
 }

@@ -24,10 +24,8 @@ UINT ShareThreadProc(LPVOID argument) {
     job->query.drives = ScanMappedDrives();
     auto listing = std::make_shared<ShareListing>();
     if (job->hasAppliance) *listing = EnumerateShares(job->query);
-    job->link->Deliver([job, listing](CQuickmapDlg& window) {
-        window.ApplyWorkerResult(job->generation, [&] {
-            window.LoadSharePage(job->query.drives, job->hasAppliance ? listing.get() : nullptr);
-        });
+    job->link->DeliverResult(job->ticket, [job, listing](CQuickmapDlg& window) {
+        window.LoadSharePage(job->query.drives, job->hasAppliance ? listing.get() : nullptr);
     });
     return 0;
 }
@@ -35,9 +33,7 @@ UINT ShareThreadProc(LPVOID argument) {
 UINT MappingThreadProc(LPVOID argument) {
     const auto job = TakeJob<MappingJob>(argument);
     const auto outcome = std::make_shared<MappingOutcome>(MapCheckedShares(job->ticked, *job->link));
-    job->link->Deliver([job, outcome](CQuickmapDlg& window) {
-        window.ApplyWorkerResult(job->generation, [&] { window.OnMappingFinished(*outcome); });
-    });
+    job->link->DeliverResult(job->ticket, [outcome](CQuickmapDlg& window) { window.OnMappingFinished(*outcome); });
     return 0;
 }
 
@@ -50,8 +46,8 @@ UINT DriveLetterThreadProc(LPVOID argument) {
         job->query.drives = change->drives;
         *listing = EnumerateShares(job->query);
     }
-    job->link->Deliver([job, change, listing](CQuickmapDlg& window) {
-        window.ApplyWorkerResult(job->generation, [&] { window.OnDriveLetterChanged(*change, *listing); });
+    job->link->DeliverResult(job->ticket, [change, listing](CQuickmapDlg& window) {
+        window.OnDriveLetterChanged(*change, *listing);
     });
     return 0;
 }
@@ -60,33 +56,23 @@ UINT WebOperationThreadProc(LPVOID argument) {
     const auto job = TakeJob<WebOperationJob>(argument);
     if (job->type == 3) {
         SetUniqueDeviceName(job->settings, *job->link);
-        job->link->Deliver([job](CQuickmapDlg& window) {
-            window.ApplyWorkerResult(job->generation, [&] {
-                window.Credentials() = job->settings.credentials;
-                if (!job->settings.renamed) return;
-                window.UpdateDeviceEntry(job->settings.entry);
-                window.FillDeviceList();
-            });
-        });
+        job->link->DeliverResult(job->ticket,
+                                 [job](CQuickmapDlg& window) { window.OnDeviceSettingsFinished(job->settings); });
         return 0;
     }
     if (job->type == 1)
         AddSharedFolder(job->shares, *job->link);
     else
         DeleteSharedFolder(job->shares, *job->link);
-    job->link->Deliver([job](CQuickmapDlg& window) {
-        window.ApplyWorkerResult(job->generation, [&] { window.OnShareOperationFinished(job->shares); });
-    });
+    job->link->DeliverResult(job->ticket, [job](CQuickmapDlg& window) { window.OnShareOperationFinished(job->shares); });
     return 0;
 }
 
 UINT ManageThreadProc(LPVOID argument) {
     const auto job = TakeJob<ManageJob>(argument);
     UpdateDeviceLanguage(job->work, *job->link);
-    job->link->Deliver([job](CQuickmapDlg& window) {
-        window.Credentials() = job->work.credentials;
-        window.UpdateDeviceEntry(job->work.entry);
-        window.OpenByShell(job->browserPath, job->url);
+    job->link->DeliverResult(job->ticket, [job](CQuickmapDlg& window) {
+        window.OnManageFinished(job->work, job->browserPath, job->url);
     });
     return 0;
 }

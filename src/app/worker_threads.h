@@ -14,7 +14,7 @@ struct ScanJob {
 
 struct ShareLoadJob {
     std::shared_ptr<CWizardLink> link;
-    unsigned generation;
+    WorkTicket ticket;
     ShareServerQuery query;
     bool hasAppliance;
 };
@@ -22,14 +22,14 @@ struct ShareLoadJob {
 // Next on the share page: the ticked folders connected.
 struct MappingJob {
     std::shared_ptr<CWizardLink> link;
-    unsigned generation;
+    WorkTicket ticket;
     std::vector<FolderChoice> ticked;
 };
 
 // Map Network Drive... or Remove Drive Letter for the selected folder; the server item is listed again.
 struct DriveLetterJob {
     std::shared_ptr<CWizardLink> link;
-    unsigned generation;
+    WorkTicket ticket;
     bool map;
     std::optional<FolderChoice> selected;
     std::string currentLetter;
@@ -40,7 +40,7 @@ struct DriveLetterJob {
 // Web operations: 1 adds a shared folder, 2 deletes one, 3 gives the appliance its unique name.
 struct WebOperationJob {
     std::shared_ptr<CWizardLink> link;
-    unsigned generation;
+    WorkTicket ticket;
     int type;
     DeviceSettingsWork settings;  // type 3
     ShareOperationWork shares;    // types 1 and 2
@@ -49,6 +49,7 @@ struct WebOperationJob {
 // Manage: the language page first, then the web manager in the browser.
 struct ManageJob {
     std::shared_ptr<CWizardLink> link;
+    WorkTicket ticket;
     DeviceSettingsWork work;
     std::string browserPath;
     std::string url;

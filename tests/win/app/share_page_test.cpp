@@ -1,7 +1,10 @@
-// Open on the wizard window's share page: the server or the folder chosen in the tree, by its network name.
+// The wizard window's share and finish pages against an appliance with real folders: mapping the ticked
+// ones, and Open on the server or the folder chosen in the tree, by its network name.
+#include "shares/drives_and_shortcuts.h"
 #include "shares/share_tree_messages.h"
 #include "wizard_fixture.h"
 #include <algorithm>
+#include <set>
 
 namespace {
 HTREEITEM FindChild(const CShareTreeCtrl& tree, HTREEITEM parent, const std::string& text) {
@@ -10,17 +13,91 @@ HTREEITEM FindChild(const CShareTreeCtrl& tree, HTREEITEM parent, const std::str
     return nullptr;
 }
 
+// Drive letters in use now that were not in `before`.
+int LettersAddedSince(DWORD before) {
+    const DWORD added = WNet().GetLogicalDrives() & ~before;
+    int count = 0;
+    for (int bit = 0; bit < 26; ++bit) count += (added >> bit) & 1;
+    return count;
+}
+
 bool Opened(const std::string& target, size_t logSizeBefore) {
     return testbed::PumpUntil(
         [&] { return testbed::RecorderLog().find(target, logSizeBefore) != std::string::npos; }, 5000);
 }
 }  // namespace
 
-class SharePage : public WizardFixture {};
+const char kFinishStatus[] =
+    "Congratulations! You have finished Quickmap(tm) setup. Click Close to exit. Click Settings for additional setup "
+    "or double-click a shared folder to open it.";
+
+class SharePage : public WizardFixture {
+protected:
+    void SetUp() override {
+        testbed::ForgetDrivesAndShortcuts();
+        WizardFixture::SetUp();
+    }
+    void TearDown() override {
+        WizardFixture::TearDown();
+        testbed::ForgetDrivesAndShortcuts();
+    }
+    // Exactly the named folders ticked, and the server with them.
+    void Tick(const std::set<std::string>& names) {
+        CShareTreeCtrl& tree = m_window->ShareTree();
+        const HTREEITEM server = tree.GetRootItem();
+        tree.SetCheck(server, !names.empty());
+        for (HTREEITEM item = tree.GetChildItem(server); item; item = tree.GetNextSiblingItem(item))
+            tree.SetCheck(item, names.count(tree.GetItemText(item)) != 0);
+    }
+    // Next on the share page; returns once the finish page has loaded its folders.
+    void MapAndWaitForTheFinishPage() {
+        Click(IDC_NEXT);
+        ASSERT_TRUE(testbed::PumpUntil([&] { return m_window->State().Page() == WizardPage::Finish; }, 30000));
+        ASSERT_TRUE(testbed::PumpUntil([&] { return !m_window->ShareTree().HasCheckBoxes(); }));
+        ASSERT_TRUE(WaitForWorker());
+    }
+};
+
+TEST_F(SharePage, NextMapsTheTickedFoldersOnceAndBackOffersThemAgain) {
+    AddDevice("QX-Harborbox", "10.77.0.2");
+    EnterSharePageAndLoad();
+    Tick({"Shared Data"});
+    m_boxes->SetDecline(true);  // no shortcuts
+    const DWORD lettersBefore = WNet().GetLogicalDrives();
+    MapAndWaitForTheFinishPage();
+    EXPECT_TRUE(m_boxes->Saw("Do you want to create Desktop shortcut(s) to the drive letter(s)?"));
+    EXPECT_EQ(Status(), kFinishStatus);
+    EXPECT_EQ(Text(IDC_NEXT), "Settings");
+    EXPECT_EQ(Text(IDOK), "Close");
+    const HTREEITEM server = m_window->ShareTree().GetRootItem();
+    EXPECT_NE(FindChild(m_window->ShareTree(), server, "Shared Data (Z:)"), nullptr);
+    EXPECT_EQ(LettersAddedSince(lettersBefore), 1);
+
+    Click(IDC_BACK);
+    EXPECT_EQ(m_window->State().Page(), WizardPage::Shares);
+    EXPECT_EQ(Text(IDC_NEXT), "Next");
+    EXPECT_EQ(Text(IDOK), "Cancel");
+    EXPECT_TRUE(testbed::PumpUntil([&] { return m_window->ShareTree().HasCheckBoxes(); }));
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
+    EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_DEVICE_LIST)));
+}
+
+TEST_F(SharePage, AFolderThatCouldNotBeMappedTakesTheCongratulationsAway) {
+    AddDevice("QX-Harborbox", "10.77.0.2");
+    EnterSharePageAndLoad();
+    Tick({"Private"});
+    m_boxes->SetDecline(true);
+    const DWORD lettersBefore = WNet().GetLogicalDrives();
+    testbed::DialogDriver password("Enter Harborbox Password",
+                                   [](HWND dialog) { ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
+    MapAndWaitForTheFinishPage();
+    EXPECT_TRUE(password.Finish());
+    EXPECT_EQ(Status(), std::string(kFinishStatus).substr(std::string("Congratulations! ").size()));
+    EXPECT_EQ(LettersAddedSince(lettersBefore), 0);
+}
 
 TEST_F(SharePage, OpenTakesTheChosenItemsNetworkNameAndAsksForAChoiceWithoutOne) {
     AddDevice("QX-Harborbox", "10.77.0.2");
-    m_window->FillDeviceList();
     EnterSharePageAndLoad();
     CShareTreeCtrl& tree = m_window->ShareTree();
     const HTREEITEM server = tree.GetRootItem();

@@ -49,12 +49,17 @@ protected:
             std::snprintf(name, sizeof name, "Box-%02d", i);
             AddDevice(name, "10.77.0." + std::to_string(10 + i));
         }
-        m_window->Registry().scanStartTime = std::time(nullptr);  // fresh: no rescan from the menu
+        Fresh();
+    }
+    // A registry from just now: no rescan from the menu.
+    void Fresh() {
+        m_listed.scanStartTime = std::time(nullptr);
+        List();
     }
 };
 
 TEST_F(TrayMenu, EmptyRegistryShowsNotFoundBetweenAboutAndExit) {
-    m_window->Registry().scanStartTime = std::time(nullptr);
+    Fresh();
     const testbed::MenuSnapshot menu = RightClickTray();
     ASSERT_TRUE(menu.shown);
     EXPECT_EQ(Texts(menu.items), (std::vector<std::string>{"About Harborbox Quickmap", "", "Harborbox not found.", "",
@@ -68,7 +73,7 @@ TEST_F(TrayMenu, DevicesAppearInRegistryOrderWithManageAndOpen) {
     AddDevice("Alpha", "10.77.0.2");
     AddDevice("Beta", "10.77.0.3");
     AddDevice("Gamma", "10.77.0.4");
-    m_window->Registry().scanStartTime = std::time(nullptr);
+    Fresh();
     const testbed::MenuSnapshot menu = RightClickTray();
     ASSERT_TRUE(menu.shown);
     EXPECT_EQ(Texts(menu.items), (std::vector<std::string>{"About Harborbox Quickmap", "", "Alpha", "Beta", "Gamma", "",
@@ -96,15 +101,6 @@ TEST_F(TrayMenu, TwentyDevicesAreAllReachable) {
     const UINT manageOfLast = menu.items[2 + 19].submenu[0].id;
     ::SendMessageA(m_hwnd, WM_COMMAND, manageOfLast, 0);
     EXPECT_TRUE(Recorded("http://10.77.0.29"));
-}
-
-TEST_F(TrayMenu, NoMenuWhileAWorkerRuns) {
-    AddDevices(1);
-    m_window->m_pWorkerThread = reinterpret_cast<CWinThread*>(0x1);
-    testbed::MenuSpy spy(m_hwnd, 500);
-    ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, kTrayIconId, WM_RBUTTONUP);
-    EXPECT_FALSE(spy.Finish().shown);
-    m_window->m_pWorkerThread = nullptr;
 }
 
 TEST_F(TrayMenu, NoMenuWhileScanning) {
@@ -140,7 +136,7 @@ TEST_F(TrayMenu, DeviceListMenuOffersManageOpenAndUniqueName) {
     EXPECT_EQ(menu.items[0].id, 32791u);
     EXPECT_EQ(menu.items[2].id, 32788u);
     EXPECT_EQ(menu.items[4].id, 32794u);
-    EXPECT_EQ(m_window->Registry().selectedDevice, 1);
+    EXPECT_EQ(m_window->State().SelectedRow(), 1);
 }
 
 TEST_F(TrayMenu, NoDeviceListMenuOnTheNotFoundRow) {

@@ -59,10 +59,8 @@ ULONGLONG MillisecondsOf(const std::function<void()>& action) {
 class WindowThreads : public WizardFixture {
 protected:
     void ListAppliance(const std::string& name, const std::string& ip) {
-        AddDevice(name, ip);
-        DeviceEntry& entry = m_window->Registry().devices.back();
-        entry.ipAddress = ::inet_addr(ip.c_str());
-        m_window->FillDeviceList();
+        AddDevice(name, ip).ipAddress = ::inet_addr(ip.c_str());
+        List();
     }
     void TearDown() override {
         g_strLanguage = "English";
@@ -94,7 +92,8 @@ TEST_F(WindowThreadsTray, RescanFromTheTrayKeepsTheWindowAnsweringAndListAndRegi
     // A list from long ago, in another order than the appliances that answer now.
     ListAppliance("Zeta", "10.77.0.4");
     ListAppliance("Omega", "10.77.0.3");
-    m_window->Registry().scanStartTime = 0;
+    m_listed.scanStartTime = 0;
+    List();
 
     testbed::MenuSpy spy(m_hwnd, 15000);
     ResponsivenessProbe probe(m_hwnd);
@@ -126,13 +125,13 @@ class WindowThreadsCrowd : public WindowThreads {};
 TEST_F(WindowThreadsCrowd, TenThousandRepliesInOneExchangeListTheBoundWhileTheWindowAnswers) {
     ResponsivenessProbe probe(m_hwnd);
     m_window->StartScan(true);
-    ASSERT_TRUE(testbed::PumpUntil([&] { return !m_window->IsScanning(); }, 15000));
+    ASSERT_TRUE(testbed::PumpUntil([&] { return !m_window->State().IsScanning(); }, 15000));
     testbed::PumpFor(300);  // the probe also sees the list being filled
     probe.Stop();
     EXPECT_GT(probe.Probes(), 15);
     EXPECT_LT(probe.Slowest(), 200u);
     EXPECT_EQ(m_window->DeviceList().GetItemCount(), 1024);
-    EXPECT_GT(m_window->Registry().scanReport.repliesIgnored, 0);
+    EXPECT_GT(m_window->State().Registry().scanReport.repliesIgnored, 0);
 }
 
 TEST_F(WindowThreadsCrowd, RowsBeyondOneBatchFollowInOrderAndAClearedListTakesNoneOfThem) {

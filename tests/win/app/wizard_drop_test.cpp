@@ -8,14 +8,13 @@ class WizardDrop : public WizardFixture {
 protected:
     void ListAppliances(const std::vector<std::string>& names) {
         for (size_t i = 0; i < names.size(); ++i) AddDevice(names[i], "10.77.0." + std::to_string(2 + i));
-        m_window->FillDeviceList();
     }
     void Drop(const std::vector<std::string>& paths) { PostFileDrop(Control(IDC_DEVICE_LIST), paths); }
 };
 
 TEST_F(WizardDrop, FilesArriveOnTheOnlyApplianceSortedByKind) {
     ListAppliances({"QX-Harborbox"});
-    m_window->Registry().selectedDevice = -1;  // one appliance, none selected: the drop chooses it
+    Unselect();  // one appliance, none selected: the drop chooses it
     const std::string folder = scratch::NewLocalFolder();
     const std::string song = scratch::UniqueName("tune") + ".wav";
     const std::string photo = scratch::UniqueName("holiday") + ".gif";
@@ -29,13 +28,12 @@ TEST_F(WizardDrop, FilesArriveOnTheOnlyApplianceSortedByKind) {
         10000));
     EXPECT_EQ(scratch::Read(media + "\\Music\\" + song), "RIFF song bytes");
     EXPECT_EQ(scratch::Read(media + "\\Photo\\" + photo), "GIF89a photo bytes");
-    EXPECT_EQ(m_window->Registry().selectedDevice, 0);
+    EXPECT_EQ(m_window->State().SelectedRow(), 0);
 }
 
 TEST_F(WizardDrop, SeveralAppliancesAndNoneSelectedAsksOncePerDrop) {
     ListAppliances({"Alpha", "Beta"});
-    m_window->DeviceList().SetItemState(-1, 0, LVIS_SELECTED);  // the list selects its first row; undo that
-    m_window->Registry().selectedDevice = -1;
+    Unselect();
     const std::string folder = scratch::NewLocalFolder();
     for (const char* name : {"a.mp3", "b.jpg", "c.txt"}) scratch::Write(folder + "\\" + name, name);
 
@@ -43,5 +41,5 @@ TEST_F(WizardDrop, SeveralAppliancesAndNoneSelectedAsksOncePerDrop) {
     testbed::PumpFor(1000);
     const std::vector<std::string> texts = m_boxes->Texts();
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "Highlight and select a device first."), 1);
-    EXPECT_EQ(m_window->Registry().selectedDevice, -1);
+    EXPECT_EQ(m_window->State().SelectedRow(), -1);
 }

@@ -1,4 +1,5 @@
-// A real wizard window for in-process tests, with the first scan held back so each test sets the registry.
+// A real wizard window for in-process tests, with the first scan held back so each test lists its own appliances
+// (handed to the window as a scan's result).
 #pragma once
 #include "app/quickmap_app.h"
 #include "app/quickmap_dlg.h"
@@ -24,27 +25,33 @@ protected:
     }
 
     void TearDown() override {
-        testbed::PumpUntil([&] { return !m_window->IsScanning() && !m_window->m_pWorkerThread; }, 10000);
+        testbed::PumpUntil([&] { return !m_window->State().IsScanning() && !m_window->State().IsBusy(); }, 10000);
         AfxGetApp()->m_pMainWnd = nullptr;
         ::DestroyWindow(m_hwnd);  // the window deletes its object
         testbed::PumpFor(50);
         m_boxes.reset();
     }
 
-    void AddDevice(const std::string& name, const std::string& ip) {
+    // Lists one more appliance; a test that changes the entry afterwards lists again with List().
+    DeviceEntry& AddDevice(const std::string& name, const std::string& ip) {
         DeviceEntry entry{};
         CopyToField(entry.name, name.c_str(), name.size());
         CopyToField(entry.ipText, ip.c_str(), ip.size());
-        m_window->Registry().devices.push_back(entry);
-        m_window->Registry().deviceCount = static_cast<int>(m_window->Registry().devices.size());
+        m_listed.devices.push_back(entry);
+        m_listed.deviceCount = static_cast<int>(m_listed.devices.size());
+        List();
+        return m_listed.devices.back();
     }
+    void List() { m_window->OnScanFinished(m_listed, ScanPurpose::DeviceList); }
+    // The list selects its first row when filled; the user can take that back.
+    void Unselect() { m_window->DeviceList().SetItemState(-1, 0, LVIS_SELECTED); }
 
     HWND Control(int id) const { return ::GetDlgItem(m_hwnd, id); }
     std::string Text(int id) const { return testbed::WindowText(Control(id)); }
     std::string Status() const { return Text(IDC_STATUS_LINE); }
     void Click(int id) { ::SendMessageA(m_hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
     bool WaitForWorker(DWORD ms = 5000) {
-        return testbed::PumpUntil([&] { return !m_window->m_pWorkerThread; }, ms);
+        return testbed::PumpUntil([&] { return !m_window->State().IsBusy(); }, ms);
     }
     // The share page is loaded by a worker a moment after the move.
     void EnterSharePageAndLoad() {
@@ -54,6 +61,7 @@ protected:
     }
 
     std::unique_ptr<testbed::MessageBoxAnswerer> m_boxes;
+    DeviceRegistry m_listed;
     CQuickmapDlg* m_window = nullptr;
     HWND m_hwnd = nullptr;
 };

@@ -22,6 +22,14 @@ const char kNoResourceMessage[] =
 
 class WizardPages : public WizardFixture {
 protected:
+    // The document of the help window on show, or 0 when none shows.
+    static int ShownHelp() {
+        const HWND window = ::FindWindowA(nullptr, "Harborbox Quickmap Help");
+        if (!window || !::IsWindowVisible(window)) return 0;
+        const auto* help = reinterpret_cast<const CHelpDlg*>(::GetWindowLongPtrA(window, DWLP_USER));
+        return help ? help->HelpResourceId() : 0;
+    }
+
     // The share page found no folders: the message was answered and the loading worker has ended.
     void WaitForNoSharesForm() {
         testbed::PumpUntil([&] { return Status() == kNoSharesStatus; });
@@ -33,7 +41,7 @@ TEST_F(WizardPages, StartsOnTheDevicePage) {
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
     EXPECT_FALSE(::IsWindowVisible(Control(IDC_SHARE_TREE)));  // as the template has it
     EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_BACK)));
-    EXPECT_EQ(m_window->m_bAssignMode, 1);
+    EXPECT_EQ(m_window->State().Page(), WizardPage::Devices);
     EXPECT_EQ(Text(IDC_NEXT), "Next");
     EXPECT_EQ(Text(IDOK), "Cancel");
     EXPECT_EQ(Text(IDC_STATUS_LINE), "Searching for Harborbox...");
@@ -45,18 +53,19 @@ TEST_F(WizardPages, StartsOnTheDevicePage) {
 
 TEST_F(WizardPages, NextWithOneUnselectedDeviceSelectsItAndOpensTheSharePage) {
     AddDevice("Office", "10.77.0.2");
+    Unselect();
     EnterSharePageAndLoad();
-    EXPECT_EQ(m_window->Registry().selectedDevice, 0);
+    EXPECT_EQ(m_window->State().SelectedRow(), 0);
     EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_DEVICE_LIST)));
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_BACK)));
-    EXPECT_EQ(m_window->m_bAssignMode, 1);
+    EXPECT_EQ(m_window->State().Page(), WizardPage::Shares);
     EXPECT_TRUE(m_window->ShareTree().HasCheckBoxes());
     EXPECT_EQ(m_window->ShareTree().GetItemText(m_window->ShareTree().GetRootItem()), "Office");
     // No folders came from the network: the page switches to its no-shared-folders form.
     WaitForNoSharesForm();
     EXPECT_TRUE(m_boxes->Saw(kNoResourceMessage));
-    EXPECT_EQ(m_window->m_bNoShareResources, 1);
+    EXPECT_TRUE(m_window->State().NoShares());
     EXPECT_EQ(Text(IDC_NEXT), "Settings");
     EXPECT_EQ(Text(IDOK), "Close");
 }
@@ -64,11 +73,12 @@ TEST_F(WizardPages, NextWithOneUnselectedDeviceSelectsItAndOpensTheSharePage) {
 TEST_F(WizardPages, NextWithSeveralDevicesAndNoneSelectedAsksForASelection) {
     AddDevice("Alpha", "10.77.0.2");
     AddDevice("Beta", "10.77.0.3");
+    Unselect();
     Click(IDC_NEXT);
     testbed::PumpFor(200);
     EXPECT_TRUE(m_boxes->Saw("Highlight and select a device first."));
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
-    EXPECT_EQ(m_window->Registry().selectedDevice, -1);
+    EXPECT_EQ(m_window->State().SelectedRow(), -1);
 }
 
 TEST_F(WizardPages, NextWithNoDeviceDoesNothing) {
@@ -89,70 +99,7 @@ TEST_F(WizardPages, BackFromTheSharePageReturnsToTheDevicePage) {
     EXPECT_EQ(Status(), kDevicePageStatus);
     EXPECT_EQ(Text(IDC_NEXT), "Next");
     EXPECT_EQ(Text(IDOK), "Cancel");
-    EXPECT_EQ(m_window->m_bAssignMode, 1);
-}
-
-TEST_F(WizardPages, SharePageWithFoldersMapsAndFinishes) {
-    AddDevice("Office", "10.77.0.2");
-    EnterSharePageAndLoad();
-    WaitForNoSharesForm();
-    // As if the enumeration had listed folders.
-    CTreeCtrl& tree = m_window->ShareTree();
-    tree.InsertItem("Photo", 4, tree.GetRootItem());
-    m_window->m_bNoShareResources = 0;
-
-    Click(IDC_NEXT);
-    // The mapping runs on a worker; the finished page follows its result.
-    testbed::PumpUntil([&] { return m_window->m_bAssignMode == 0; });
-    EXPECT_EQ(m_window->m_bAssignMode, 0);
-    EXPECT_EQ(Text(IDC_NEXT), "Settings");
-    EXPECT_EQ(Text(IDOK), "Close");
-    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_BACK)));
-    // The finish page's load sets its text, then finds no folders again.
-    testbed::PumpUntil([&] { return m_boxes->Texts().size() >= 2; });
-    WaitForWorker();
-    EXPECT_FALSE(tree.HasCheckBoxes());
-    EXPECT_EQ(m_boxes->Texts().size(), 2u);
-}
-
-TEST_F(WizardPages, FinishPageStatusStartsWithCongratulationsUnlessMappingFailed) {
-    AddDevice("Office", "10.77.0.2");
-    EnterSharePageAndLoad();
-    WaitForNoSharesForm();
-    m_window->m_bNoShareResources = 0;
-    Click(IDC_NEXT);  // to the finish page; the load that follows sets its text, then finds no folders
-    testbed::PumpUntil([&] { return m_boxes->Snapshots().size() >= 2; });
-    std::vector<std::string> statusAtEachBox = m_boxes->Snapshots();
-    ASSERT_GE(statusAtEachBox.size(), 2u);
-    EXPECT_EQ(statusAtEachBox[0], kSharePageStatus);
-    EXPECT_EQ(statusAtEachBox[1], kFinishStatus);
-
-    m_window->m_bMapFailed = 1;
-    WaitForWorker();  // the load that posted the second box may still be finishing
-    Click(IDC_REFRESH);
-    testbed::PumpUntil([&] { return m_boxes->Snapshots().size() >= 3; });
-    statusAtEachBox = m_boxes->Snapshots();
-    ASSERT_GE(statusAtEachBox.size(), 3u);
-    EXPECT_EQ(statusAtEachBox[2], std::string(kFinishStatus).substr(std::string("Congratulations! ").size()));
-}
-
-TEST_F(WizardPages, BackFromTheFinishPageReturnsToTheSharePageWithCheckBoxes) {
-    AddDevice("Office", "10.77.0.2");
-    EnterSharePageAndLoad();
-    WaitForNoSharesForm();
-    m_window->m_bNoShareResources = 0;
-    Click(IDC_NEXT);
-    WaitForWorker();
-    testbed::PumpUntil([&] { return !m_window->ShareTree().HasCheckBoxes(); });
-    WaitForWorker();
-
-    Click(IDC_BACK);
-    EXPECT_EQ(m_window->m_bAssignMode, 1);
-    EXPECT_EQ(Text(IDC_NEXT), "Next");
-    EXPECT_EQ(Text(IDOK), "Cancel");
-    testbed::PumpUntil([&] { return m_window->ShareTree().HasCheckBoxes(); });
-    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
-    EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_DEVICE_LIST)));
+    EXPECT_EQ(m_window->State().Page(), WizardPage::Devices);
 }
 
 TEST_F(WizardPages, RefreshOnTheSharePageLoadsTheTreeAgain) {
@@ -163,65 +110,8 @@ TEST_F(WizardPages, RefreshOnTheSharePageLoadsTheTreeAgain) {
     m_window->ShareTree().DeleteAllItems();
     Click(IDC_REFRESH);
     testbed::PumpUntil([&] { return m_window->ShareTree().GetRootItem() != nullptr; });
-    EXPECT_EQ(m_window->m_bAssignMode, 1);
+    EXPECT_EQ(m_window->State().Page(), WizardPage::Shares);
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
-}
-
-TEST_F(WizardPages, ABusyWorkerBlocksNextBackRefreshAndClose) {
-    AddDevice("Office", "10.77.0.2");
-    CWinThread* token = reinterpret_cast<CWinThread*>(0x1);  // stands for a running worker; never used
-    m_window->m_pWorkerThread = token;
-    Click(IDC_NEXT);
-    Click(IDC_REFRESH);
-    Click(IDOK);
-    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
-    EXPECT_FALSE(m_window->IsScanning());
-    EXPECT_TRUE(::IsWindowVisible(m_hwnd));
-    // The caption's close request hides the window even then.
-    ::SendMessageA(m_hwnd, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(::IsWindowVisible(m_hwnd));
-    m_window->m_pWorkerThread = nullptr;
-}
-
-TEST_F(WizardPages, WatchdogAbandonsAWorkerAfter600TicksAndFreesTheButtons) {
-    AddDevice("Office", "10.77.0.2");
-    m_window->m_pWorkerThread = reinterpret_cast<CWinThread*>(0x1);
-    m_window->SetProgressAnimation(true);
-    m_window->m_nProgressTicks = 598;  // the last few of the 600 ticks (30 s)
-    testbed::PumpUntil([&] { return !m_window->m_pWorkerThread; }, 3000);
-    EXPECT_EQ(m_window->m_pWorkerThread, nullptr);
-    testbed::PumpUntil([&] { return !m_boxes->Texts().empty(); });
-    EXPECT_TRUE(m_boxes->Saw("Could not get the device information from the Harborbox."));
-    Click(IDC_NEXT);  // works again
-    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
-}
-
-TEST_F(WizardPages, ALateWorkerOfAnAbandonedPageChangesNothing) {
-    AddDevice("Office", "10.77.0.2");
-    m_window->m_pWorkerThread = reinterpret_cast<CWinThread*>(0x1);
-    m_window->SetProgressAnimation(true);
-    m_window->m_nProgressTicks = 600;
-    testbed::PumpUntil([&] { return !m_window->m_pWorkerThread; }, 3000);
-    // A new worker starts for the current page; the abandoned one's end must not clear it.
-    CWinThread* current = reinterpret_cast<CWinThread*>(0x2);
-    m_window->m_pWorkerThread = current;
-    bool applied = false;
-    m_window->ApplyWorkerResult(0, [&] { applied = true; });  // the generation the abandoned worker had
-    EXPECT_FALSE(applied);
-    EXPECT_EQ(m_window->m_pWorkerThread, current);
-    m_window->m_pWorkerThread = nullptr;
-}
-
-TEST_F(WizardPages, ShowFromTrayWhileAWorkerRunsKeepsThePage) {
-    AddDevice("Office", "10.77.0.2");
-    EnterSharePageAndLoad();
-    m_window->ShowWindow(SW_HIDE);
-    m_window->m_pWorkerThread = reinterpret_cast<CWinThread*>(0x1);
-    ::SendMessageA(m_hwnd, WM_COMMAND, ID_CMD_SHOW, 0);
-    EXPECT_TRUE(::IsWindowVisible(m_hwnd));
-    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
-    EXPECT_FALSE(m_window->IsScanning());
-    m_window->m_pWorkerThread = nullptr;
 }
 
 TEST_F(WizardPages, ShowFromTrayWhenHiddenReturnsToTheDevicePageAndScans) {
@@ -233,15 +123,15 @@ TEST_F(WizardPages, ShowFromTrayWhenHiddenReturnsToTheDevicePageAndScans) {
     EXPECT_TRUE(::IsWindowVisible(m_hwnd));
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
     EXPECT_EQ(Text(IDC_NEXT), "Next");
-    EXPECT_TRUE(m_window->IsScanning());
+    EXPECT_TRUE(m_window->State().IsScanning());
 }
 
 TEST_F(WizardPages, BackgroundRescanRunsOnlyWhileHidden) {
     ::SendMessageA(m_hwnd, WM_TIMER, kTimerBackgroundScan, 0);
-    EXPECT_FALSE(m_window->IsScanning());
+    EXPECT_FALSE(m_window->State().IsScanning());
     m_window->ShowWindow(SW_HIDE);
     ::SendMessageA(m_hwnd, WM_TIMER, kTimerBackgroundScan, 0);
-    EXPECT_TRUE(m_window->IsScanning());
+    EXPECT_TRUE(m_window->State().IsScanning());
 }
 
 TEST_F(WizardPages, CloseButtonHidesAndEscapeQuits) {
@@ -290,7 +180,7 @@ TEST_F(WizardPages, DeviceListColumnsShareTheWidth) {
 }
 
 TEST_F(WizardPages, ClickingTheNotFoundRowOpensTheTroubleshootingHelp) {
-    m_window->FillDeviceList();  // nothing found
+    List();  // nothing found
     EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox not found.");
     EXPECT_EQ(m_window->DeviceList().GetItemImage(0), 8);
     EXPECT_EQ(Status(),
@@ -302,26 +192,24 @@ TEST_F(WizardPages, ClickingTheNotFoundRowOpensTheTroubleshootingHelp) {
     click.hdr.code = NM_CLICK;
     click.iItem = 0;
     ::SendMessageA(m_hwnd, WM_NOTIFY, IDC_DEVICE_LIST, reinterpret_cast<LPARAM>(&click));
-    ASSERT_NE(m_window->m_pHelpWnd, nullptr);
-    EXPECT_EQ(m_window->m_pHelpWnd->HelpResourceId(), 180);
+    EXPECT_EQ(ShownHelp(), 180);
     // The help follows the page: with devices listed it explains the device page.
     AddDevice("Office", "10.77.0.2");
     m_window->RefreshHelp();
-    EXPECT_EQ(m_window->m_pHelpWnd->HelpResourceId(), 176);
+    EXPECT_EQ(ShownHelp(), 176);
 }
 
 TEST_F(WizardPages, ConflictingNamesAreMarkedAndReported) {
     AddDevice("Media", "10.77.0.3");
     AddDevice("media", "10.77.0.4");
     AddDevice("Office", "10.77.0.2");
-    m_window->FillDeviceList();
     CDeviceListCtrl& list = m_window->DeviceList();
     ASSERT_EQ(list.GetItemCount(), 3);
     EXPECT_EQ(list.GetItemImage(0), 9);
     EXPECT_EQ(list.GetItemImage(1), 9);
     EXPECT_EQ(list.GetItemImage(2), 3);
     EXPECT_EQ(list.GetItemText(1, 1), "10.77.0.4");
-    EXPECT_EQ(m_window->Registry().selectedDevice, 0);
+    EXPECT_EQ(m_window->State().SelectedRow(), 0);
     EXPECT_TRUE(m_boxes->Saw(
         "Device names conflict! Double-click the device that has a duplicate name and use General Setup in Harborbox "
         "Manager to update the device name or use the right-click context menu to set a default unique device name."));

@@ -52,11 +52,12 @@ std::wstring WorkersRenameBox(CQuickmapDlg& window, testbed::MessageBoxAnswerer&
     CopyToField(entry.ipText, "10.77.0.2", 9);
     const uint8_t data[8] = {0, 0, 0x00, 0x11, 0x32, 0xAA, 0x34, 0x56};
     std::memcpy(entry.deviceData, data, sizeof data);
-    window.Registry().devices.push_back(entry);
-    window.Registry().deviceCount = 1;
-    window.FillDeviceList();
+    DeviceRegistry listed;
+    listed.devices.push_back(entry);
+    listed.deviceCount = 1;
+    window.OnScanFinished(listed, ScanPurpose::DeviceList);
     ::SendMessageA(window.m_hWnd, WM_COMMAND, ID_DEVICE_UNIQUE_NAME, 0);
-    testbed::PumpUntil([&] { return !window.m_pWorkerThread && !boxes.Texts().empty(); }, 15000);
+    testbed::PumpUntil([&] { return !window.State().IsBusy() && !boxes.Texts().empty(); }, 15000);
     return boxes.Texts().empty() ? std::wstring() : Wide(boxes.Texts().front());
 }
 
@@ -118,7 +119,8 @@ TEST_F(LocaleStart, TheWizardWindowSpeaksTheLanguage) {
 }
 
 TEST_F(LocaleStart, TheTrayMenuSpeaksTheLanguage) {
-    m_window->Registry().scanStartTime = std::time(nullptr);
+    m_listed.scanStartTime = std::time(nullptr);
+    List();
     testbed::MenuSpy spy(m_hwnd);
     ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, kTrayIconId, WM_RBUTTONUP);
     const testbed::MenuSnapshot menu = spy.Finish();
@@ -149,12 +151,11 @@ TEST_F(LocaleStart, TheHelpWindowShowsTheDocumentOfTheLanguage) {
 }
 
 TEST_F(LocaleStart, AnApplianceWithoutALanguageIsToldTheLanguage) {
-    AddDevice("Office", "10.77.0.2");
-    DeviceEntry& entry = m_window->Registry().devices.back();
+    DeviceEntry& entry = AddDevice("Office", "10.77.0.2");
     const uint8_t data[8] = {0, 0, 0x00, 0x11, 0x32, 0xAA, 0x34, 0x56};
     std::memcpy(entry.deviceData, data, sizeof data);
     entry.ipAddress = testbed::ApplianceAddress();
-    m_window->FillDeviceList();
+    List();
     m_window->OpenWebManager();
     const std::string languagePage =
         std::string("GET /generalsetup/processlangupdate.asp?language=") + m_expected->language + "&submit=update";

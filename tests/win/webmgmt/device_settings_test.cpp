@@ -30,12 +30,11 @@ class DeviceSettings : public WizardFixture {
 protected:
     // The appliance as a scan would have listed it.
     void ListAppliance(const std::string& name) {
-        AddDevice(name, "10.77.0.2");
-        DeviceEntry& entry = m_window->Registry().devices.back();
+        DeviceEntry& entry = AddDevice(name, "10.77.0.2");
         const uint8_t data[8] = {0, 0, 0x00, 0x11, 0x32, 0xAA, 0x34, 0x56};
         std::memcpy(entry.deviceData, data, sizeof data);
         entry.ipAddress = testbed::ApplianceAddress();
-        m_window->FillDeviceList();
+        List();
     }
     // The device menu's "unique name" command; its worker has ended when this returns.
     void RenameToUniqueName() {
@@ -67,13 +66,12 @@ TEST_F(DeviceSettings, RenamingSendsTheMacNameAndListsIt) {
     RenameToUniqueName();
     EXPECT_EQ(LogCount("GET /generalsetup/processnetworkname.asp?machine_name=Harborbox-3456&submit=update"), 1u);
     EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox-3456");
-    EXPECT_STREQ(m_window->Registry().devices.front().name, "Harborbox-3456");
+    EXPECT_STREQ(m_window->State().Registry().devices.front().name, "Harborbox-3456");
 }
 
 TEST_F(DeviceSettings, EnglishNeverSetsTheLanguage) {
     ListAppliance("Office");
     g_strLanguage = "English";
-    m_window->Registry().selectedDevice = 0;
     EXPECT_TRUE(ManageOpensTheBrowser(*m_window));
     EXPECT_EQ(LogCount("processlangupdate"), 0u);
 }
@@ -81,10 +79,9 @@ TEST_F(DeviceSettings, EnglishNeverSetsTheLanguage) {
 TEST_F(DeviceSettings, GermanIsSentToAnApplianceWithoutALanguage) {
     ListAppliance("Office");
     g_strLanguage = "German";
-    m_window->Registry().selectedDevice = 0;
     // The language page goes out before the browser opens.
     EXPECT_TRUE(ManageOpensTheBrowser(*m_window));
-    EXPECT_EQ(m_window->Registry().devices.front().languageSet, 0);  // as its query answer said
+    EXPECT_EQ(m_window->State().Registry().devices.front().languageSet, 0);  // as its query answer said
     EXPECT_EQ(LogCount("GET /generalsetup/processlangupdate.asp?language=German&submit=update"), 1u);
 }
 
@@ -105,7 +102,7 @@ TEST_F(DeviceSettingsAuth, ALoginPromptThenSuccessUpdatesTheList) {
     RenameToUniqueName();
     EXPECT_TRUE(login.Finish());
     EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox-3456");
-    EXPECT_STREQ(m_window->Registry().devices.front().userName, "admin");
+    EXPECT_STREQ(m_window->State().Registry().devices.front().userName, "admin");
     EXPECT_GE(LogCount("Authorization: Basic"), 1u);
 }
 

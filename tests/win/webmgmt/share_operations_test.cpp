@@ -1,6 +1,7 @@
 // Adding and deleting shared folders from the share tree's menu, against the simulated appliance: what the
 // user is asked and told, what the appliance received (its request log), its share folders in Wine's UNC
 // namespace, drive letters and shortcuts.
+#include "app/tray_icon.h"
 #include "app/wizard_fixture.h"
 #include "platform/remembered_connections.h"
 #include "platform/wnet_table.h"
@@ -77,13 +78,12 @@ protected:
 
     // The appliance listed, selected and its share page loaded; login as the entry last had it.
     void ShowSharesOf(const std::string& name, const std::string& ip, const std::string& password = kPassword) {
-        AddDevice(name, ip);
-        DeviceEntry& entry = m_window->Registry().devices.back();
+        DeviceEntry& entry = AddDevice(name, ip);
         if (!password.empty()) {
             CopyToField(entry.userName, "admin", 5);
             CopyToField(entry.password, password.c_str(), password.size());
         }
-        m_window->FillDeviceList();
+        List();
         EnterSharePageAndLoad();
     }
     void ShowQxShares(const std::string& password = kPassword) { ShowSharesOf("QX-Harborbox", "10.77.0.2", password); }
@@ -172,7 +172,7 @@ TEST_F(ShareAdmin, APublicShareWithADriveLetterAndShortcutAppearsEverywhere) {
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     ::CloseHandle(file);
     EXPECT_TRUE(FileExists(Unc("QX-Harborbox", cafe) + "\\through-x.txt"));
-    EXPECT_EQ(m_window->m_bCreateShortcuts, 1);
+    EXPECT_TRUE(m_window->State().CreateShortcuts());
 }
 
 TEST_F(ShareAdmin, TheDialogKeepsRefusingUntilCancelledAndThenNothingIsSent) {
@@ -349,13 +349,14 @@ TEST_F(ShareAdminBytes, ATypedPasswordReachesTheApplianceAsExactBytes) {
     EXPECT_TRUE(m_boxes->Saw("This is a shared folder in the external USB drive connected to the Harborbox and "
                              "cannot be deleted here.\n\nDo you want to safely remove the disk instead?"));
 
-    // The device-name page, with the login asked again.
-    m_window->Credentials() = {};
-    DeviceEntry& entry = m_window->Registry().devices.front();
+    // The device-name page, after a scan that forgot every login: the login is asked again.
+    Click(IDC_BACK);
+    DeviceEntry& entry = m_listed.devices.front();
     const uint8_t data[8] = {0, 0, 0x00, 0x11, 0x32, 0xAA, 0x34, 0x56};
     std::memcpy(entry.deviceData, data, sizeof data);
     CopyToField(entry.userName, "", 0);
     CopyToField(entry.password, "", 0);
+    List();
     testbed::DialogDriver nameLogin("Enter Harborbox Password", LogIn(kPassword));
     ::SendMessageA(m_hwnd, WM_COMMAND, ID_DEVICE_UNIQUE_NAME, 0);
     EXPECT_TRUE(WaitForWorker(15000));
@@ -365,4 +366,36 @@ TEST_F(ShareAdminBytes, ATypedPasswordReachesTheApplianceAsExactBytes) {
     EXPECT_EQ(WithLogin(rename), 1u);
     EXPECT_EQ(rename[2].Values("Authorization"), std::vector<std::string>{BasicAuthorization("admin", kPasswordUtf8)});
     EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox-3456");
+}
+
+// A rescan from the tray while the share page shows, listing the appliances in another order: the page stays
+// with the appliance it was entered for, and a deletion reaches that appliance alone. Last of its line: it
+// deletes Photos.
+TEST_F(ShareAdmin, ATrayRescanKeepsTheSharePagesApplianceForADeletion) {
+    ASSERT_TRUE(m_window->StartScan(false));
+    ASSERT_TRUE(testbed::PumpUntil([&] { return !m_window->State().IsScanning(); }, 15000));
+    m_listed = m_window->State().Registry();
+    m_listed.devices.reverse();   // the chosen appliance first, which the rescan's sorted list has last
+    m_listed.scanStartTime = 0;  // long ago: the tray menu rescans first
+    List();
+    ASSERT_EQ(m_window->DeviceList().GetItemText(0, 0), "QX-Harborbox");
+    m_window->DeviceList().SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EnterSharePageAndLoad();
+    ASSERT_TRUE(HasFolder("Photos")) << FolderTexts();
+
+    testbed::MenuSpy spy(m_hwnd, 15000);
+    ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, kTrayIconId, WM_RBUTTONUP);
+    testbed::PumpUntil([&] { return spy.Done(); }, 16000);
+    ASSERT_TRUE(spy.Finish().shown);
+    ASSERT_EQ(m_window->DeviceList().GetItemText(2, 0), "QX-Harborbox");  // the rescan's order
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
+
+    testbed::DialogDriver login("Enter Harborbox Password", LogIn(kPassword));
+    Run(UM_DELETE_SHARE, "Photos");
+    EXPECT_TRUE(login.Finish());
+    std::vector<std::string> addresses;
+    for (const testbed::WebRequest& request : RequestsFor("")) addresses.push_back(request.to);
+    EXPECT_EQ(std::count(addresses.begin(), addresses.end(), "10.77.0.2"), static_cast<long>(addresses.size()));
+    EXPECT_EQ(WithLogin(RequestsFor("delete_share_result.asp?share=Photos&pool=Volume_1 ")), 1u);
+    EXPECT_FALSE(FileExists(Unc("QX-Harborbox", "Photos")));
 }

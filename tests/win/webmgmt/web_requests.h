@@ -7,6 +7,7 @@
 
 namespace testbed {
 struct WebRequest {
+    std::string to;                    // the address it was sent to
     std::string requestLine;           // "GET /x HTTP/1.1"
     std::vector<std::string> headers;  // "Name: value"
 
@@ -28,8 +29,11 @@ inline std::vector<WebRequest> WebRequests() {
         std::string text = line.substr(mark + 6 + end + 1);
         if (!text.empty() && text.back() == '\r') text.pop_back();
         WebRequest& request = byNumber[number];
-        if (request.requestLine.empty())
+        if (request.requestLine.empty()) {
+            const size_t arrow = line.find("-> ");
+            if (arrow != std::string::npos && arrow < mark) request.to = line.substr(arrow + 3, line.find(':', arrow) - arrow - 3);
             request.requestLine = text;
+        }
         else
             request.headers.push_back(text);
     }
