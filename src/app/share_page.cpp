@@ -33,6 +33,8 @@ void CQuickmapDlg::LoadSharePage(std::vector<MappedDrive> drives, const ShareLis
 
 void CQuickmapDlg::OnMappingFinished(const MappingOutcome& outcome) {
     m_state.MappingFinished(outcome.mapFailed, outcome.createShortcuts);
+    m_nextButton.EnableWindow(true);
+    m_backButton.EnableWindow(true);
     SetTimer(kTimerLoadShares, 100);
     RefreshHelp();
 }

@@ -48,6 +48,11 @@ void CWizardLink::ReloadSharePage() {
     m_link.Post([window] { window->SetTimer(kTimerLoadShares, 100); });
 }
 
+void CWizardLink::NoteProgress() {
+    CQuickmapDlg* window = m_pWindow;
+    m_link.Post([window] { window->NoteWorkerProgress(); });
+}
+
 void CWizardLink::Deliver(std::function<void(CQuickmapDlg&)> apply) {
     CQuickmapDlg* window = m_pWindow;
     m_link.Post([window, apply = std::move(apply)] { apply(*window); });

@@ -22,6 +22,8 @@ public:
     std::optional<AdminCredentials> PromptAdminCredentials(const std::string& deviceName) override;
     std::optional<std::string> PromptSharePassword(const std::string& remoteName) override;
     void ReloadSharePage() override;
+    // The worker made progress: the window's watchdog waits again. Does not wait.
+    void NoteProgress();
 
     // Hands a worker's result to the window without waiting; dropped when the window is gone.
     void Deliver(std::function<void(CQuickmapDlg&)> apply);

@@ -78,6 +78,9 @@ void CQuickmapDlg::MapAndFinish() {
     const auto ticket = m_state.BeginMapping();
     if (!ticket) return;
     ShowFinishLabels();
+    // Nothing may move the page, nor map the same folders again, until the connections are made.
+    m_nextButton.EnableWindow(false);
+    m_backButton.EnableWindow(false);
     // The connections wait on the network: a worker makes them, the finished page follows its result.
     auto* job = new MappingJob{m_link, *ticket, m_shareTree.TickedFolders()};
     if (StartWorker(&MappingThreadProc, job)) return;

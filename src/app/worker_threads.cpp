@@ -22,6 +22,7 @@ UINT ScanThreadProc(LPVOID argument) {
 UINT ShareThreadProc(LPVOID argument) {
     const auto job = TakeJob<ShareLoadJob>(argument);
     job->query.drives = ScanMappedDrives();
+    job->query.folderListed = [link = job->link] { link->NoteProgress(); };
     auto listing = std::make_shared<ShareListing>();
     if (job->hasAppliance) *listing = EnumerateShares(job->query);
     job->link->DeliverResult(job->ticket, [job, listing](CQuickmapDlg& window) {
@@ -44,6 +45,7 @@ UINT DriveLetterThreadProc(LPVOID argument) {
     auto listing = std::make_shared<ShareListing>();
     if (change->changed) {
         job->query.drives = change->drives;
+        job->query.folderListed = [link = job->link] { link->NoteProgress(); };
         *listing = EnumerateShares(job->query);
     }
     job->link->DeliverResult(job->ticket, [change, listing](CQuickmapDlg& window) {

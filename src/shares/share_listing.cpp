@@ -66,6 +66,7 @@ ShareListing EnumerateShares(const ShareServerQuery& query) {
         DWORD count = 1;
         DWORD size = sizeof buffer;
         if (WNet().WNetEnumResourceA(enumeration, &count, buffer, &size) != NO_ERROR) break;
+        if (query.folderListed) query.folderListed();
         NETRESOURCEA& entry = *reinterpret_cast<NETRESOURCEA*>(buffer);
         if (!IsWindowsNetwork(entry.lpProvider)) continue;
         ShareFolder folder;

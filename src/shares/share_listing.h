@@ -3,6 +3,7 @@
 #pragma once
 #include "shares/share_item_data.h"
 #include "shares/share_names.h"
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@ struct ShareServerQuery {
     bool assignMode = false;           // "Shared Files" folders start checked
     std::vector<MappedDrive> drives;   // for the drive suffixes
     DWORD leafDisplayType = RESOURCEDISPLAYTYPE_GENERIC;
+    std::function<void()> folderListed;  // called on the listing thread after each folder the network names
 };
 
 struct ShareFolder {

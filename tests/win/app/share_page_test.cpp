@@ -1,9 +1,12 @@
 // The wizard window's share and finish pages against an appliance with real folders: mapping the ticked
 // ones, and Open on the server or the folder chosen in the tree, by its network name.
+#include "platform/wnet_table.h"
 #include "shares/drives_and_shortcuts.h"
 #include "shares/share_tree_messages.h"
 #include "wizard_fixture.h"
 #include <algorithm>
+#include <map>
+#include <mutex>
 #include <set>
 
 namespace {
@@ -20,6 +23,43 @@ int LettersAddedSince(DWORD before) {
     for (int bit = 0; bit < 26; ++bit) count += (added >> bit) & 1;
     return count;
 }
+
+// Connections made through the network table, the first slowed down as a distant appliance would; every
+// folder connected is counted. For as long as it lives, and only while no worker uses the table.
+class SlowFirstConnection {
+public:
+    explicit SlowFirstConnection(DWORD delayMs) {
+        s_delayMs = delayMs;
+        s_connected.clear();
+        s_real = WNet();
+        WNetTable slow = s_real;
+        slow.WNetAddConnection2A = &Connect;
+        m_previous = SetWNetTable(slow);
+    }
+    ~SlowFirstConnection() { SetWNetTable(m_previous); }
+    static std::map<std::string, int> Connected() {
+        std::lock_guard<std::mutex> lock(s_mutex);
+        return s_connected;
+    }
+
+private:
+    static DWORD WINAPI Connect(LPNETRESOURCEA resource, LPCSTR password, LPCSTR user, DWORD flags) {
+        bool first = false;
+        {
+            std::lock_guard<std::mutex> lock(s_mutex);
+            first = s_connected.empty();
+            ++s_connected[resource->lpRemoteName ? resource->lpRemoteName : ""];
+        }
+        if (first) ::Sleep(s_delayMs);
+        return s_real.WNetAddConnection2A(resource, password, user, flags);
+    }
+
+    static inline std::mutex s_mutex;
+    static inline std::map<std::string, int> s_connected;
+    static inline WNetTable s_real;
+    static inline DWORD s_delayMs = 0;
+    WNetTable m_previous;
+};
 
 bool Opened(const std::string& target, size_t logSizeBefore) {
     return testbed::PumpUntil(
@@ -80,6 +120,33 @@ TEST_F(SharePage, NextMapsTheTickedFoldersOnceAndBackOffersThemAgain) {
     EXPECT_TRUE(testbed::PumpUntil([&] { return m_window->ShareTree().HasCheckBoxes(); }));
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
     EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_DEVICE_LIST)));
+}
+
+TEST_F(SharePage, AMappingSlowerThanTheWatchdogEndsOnTheFinishPageWithEachFolderMappedOnce) {
+    AddDevice("QX-Harborbox", "10.77.0.2");
+    EnterSharePageAndLoad();
+    Tick({"Shared Data", "Shared Media"});
+    m_boxes->SetDecline(true);
+    const DWORD lettersBefore = WNet().GetLogicalDrives();
+    SlowFirstConnection slow(35000);  // longer than the watchdog's 30 s of silence
+    Click(IDC_NEXT);
+    EXPECT_FALSE(::IsWindowEnabled(Control(IDC_NEXT)));
+    EXPECT_FALSE(::IsWindowEnabled(Control(IDC_BACK)));
+    EXPECT_FALSE(testbed::PumpUntil(
+        [&] { return m_boxes->Saw("Could not get the device information from the Harborbox."); }, 32000));
+    // Past the watchdog's time, the buttons still start nothing.
+    Click(IDC_NEXT);
+    Click(IDC_BACK);
+    MapAndWaitForTheFinishPage();
+    EXPECT_EQ(m_boxes->Texts(),
+              std::vector<std::string>{"Do you want to create Desktop shortcut(s) to the drive letter(s)?"});
+    EXPECT_EQ(Status(), kFinishStatus);
+    EXPECT_TRUE(::IsWindowEnabled(Control(IDC_NEXT)));
+    EXPECT_TRUE(::IsWindowEnabled(Control(IDC_BACK)));
+    const std::map<std::string, int> connected = SlowFirstConnection::Connected();
+    EXPECT_EQ(connected.size(), 2u);
+    for (const auto& [folder, times] : connected) EXPECT_EQ(times, 1) << folder;
+    EXPECT_EQ(LettersAddedSince(lettersBefore), 2);
 }
 
 TEST_F(SharePage, AFolderThatCouldNotBeMappedTakesTheCongratulationsAway) {
