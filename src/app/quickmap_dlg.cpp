@@ -11,7 +11,6 @@
 #include "framework/dpi.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
-#include "webmgmt/reply_file.h"
 #include "widgets/art_sizes.h"
 #include <commctrl.h>
 #include <objbase.h>
@@ -79,7 +78,6 @@ BOOL CQuickmapDlg::OnInitDialog() {
     SetTrayState(TrayState::Searching);
     CenterWindow();
     SetTimer(kTimerFirstScan, 200);
-    g_strTempFile = DefaultReplyFilePath();
 
     auto* app = dynamic_cast<CQuickmapApp*>(AfxGetApp());
     if (app && app->m_bShowOnStart) {

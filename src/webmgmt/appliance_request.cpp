@@ -6,7 +6,6 @@
 #include "webmgmt/appliance_session.h"
 #include "webmgmt/basic_credentials.h"
 #include "webmgmt/redirect_location.h"
-#include "webmgmt/reply_file.h"
 
 namespace {
 const char* kAcceptTypes[] = {"*.*", nullptr};
@@ -69,81 +68,65 @@ bool IsSameServer(DWORD serviceType, const std::string& server, INTERNET_PORT po
     return serviceType == INTERNET_SERVICE_HTTP && port == hostPort && CompareNoCase(server.c_str(), host.c_str()) == 0;
 }
 
-// Stores the body in the reply file. False when the transfer broke off, the body fell short of its declared
-// length or outgrew the limit; then no reply file remains. An empty body leaves no file either.
-bool SaveBody(CHttpFile& request, const std::string& path) {
-    bool complete = true;
-    size_t total = 0;
-    {
-        fw::unique_handle file(
-            ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.get() == INVALID_HANDLE_VALUE) {
-            file.release();
-            return false;
-        }
-        char piece[kBodyPiece];
-        for (;;) {
-            UINT read = 0;
-            if (!request.Read(piece, kBodyPiece, read)) {
-                complete = false;
-                break;
-            }
-            if (read == 0) break;
-            total += read;
-            DWORD written = 0;
-            if (total > kReplyFileLimit || !::WriteFile(file.get(), piece, read, &written, nullptr) ||
-                written != read) {
-                complete = false;
-                break;
-            }
-            PumpPendingMessages();
-        }
+// Reads the whole body into `body`: None, or why the transfer failed (broke off, fell short of its declared
+// length, outgrew the limit).
+RequestFailure ReadBody(CHttpFile& request, std::string& body) {
+    char piece[kBodyPiece];
+    for (;;) {
+        UINT read = 0;
+        if (!request.Read(piece, kBodyPiece, read)) return RequestFailure::BodyBroken;
+        if (read == 0) break;
+        if (body.size() + read > kReplyBodyLimit) return RequestFailure::BodyTooLong;
+        body.append(piece, read);
+        PumpPendingMessages();
     }
     DWORD declared = 0;
-    if (complete && request.QueryInfoNumber(HTTP_QUERY_CONTENT_LENGTH, declared) && total < declared)
-        complete = false;
-    if (!complete || total == 0) ::DeleteFileA(path.c_str());
-    return complete;
+    if (request.QueryInfoNumber(HTTP_QUERY_CONTENT_LENGTH, declared) && body.size() < declared)
+        return RequestFailure::BodyBroken;
+    return RequestFailure::None;
 }
+
+ApplianceReply Failed(RequestFailure failure) { return ApplianceReply{0, failure, std::nullopt}; }
 }  // namespace
 
-int SendApplianceRequest(const std::string& title, const std::string& host, INTERNET_PORT port,
-                         const std::string& object, const std::string& userName, const std::string& password,
-                         WizardHost* feedbackHost) {
+ApplianceReply SendApplianceRequest(const std::string& title, const std::string& host, INTERNET_PORT port,
+                                    const std::string& object, const std::string& userName,
+                                    const std::string& password, WizardHost* feedbackHost) {
     RequestFeedback feedback(feedbackHost);
-    const std::string replyFile = ReplyFilePath();
-    ::DeleteFileA(replyFile.c_str());
-
     const std::string authorization =
         userName.empty() && password.empty() ? std::string() : BasicAuthorization(userName, password);
     CApplianceSession session(title);
-    if (!session.IsOpen()) return 0;
+    if (!session.IsOpen()) return Failed(RequestFailure::NoSession);
     auto connection = session.GetHttpConnection(host, port, "", "");
-    if (!connection) return 0;
+    if (!connection) return Failed(RequestFailure::NoConnection);
     DWORD status = 0;
     auto request = Fetch(*connection, object, Headers::All, authorization, status);
-    if (!request) return 0;
-    if (status == HTTP_STATUS_DENIED) return HTTP_STATUS_DENIED;
+    if (!request) return Failed(RequestFailure::NoStatus);
 
     if (IsRedirect(status)) {
         std::string rawHeaders;
         request->QueryInfo(HTTP_QUERY_RAW_HEADERS_CRLF, rawHeaders);
         const auto target = RedirectLocation(rawHeaders);
-        if (!target) return 0;
+        if (!target) return Failed(RequestFailure::RedirectUnreadable);
         request.reset();
         connection.reset();
         DWORD serviceType = 0;
         std::string server, targetObject;
         INTERNET_PORT targetPort = 0;
-        if (!AfxParseURL(*target, serviceType, server, targetObject, targetPort)) return 0;
-        if (!IsSameServer(serviceType, server, targetPort, host, port)) return 0;
+        if (!AfxParseURL(*target, serviceType, server, targetObject, targetPort))
+            return Failed(RequestFailure::RedirectUnreadable);
+        if (!IsSameServer(serviceType, server, targetPort, host, port)) return Failed(RequestFailure::RedirectElsewhere);
         connection = session.GetHttpConnection(server, targetPort, "", "");
-        if (!connection) return 0;
+        if (!connection) return Failed(RequestFailure::NoConnection);
         // A second redirect is not followed: its status is the result.
         request = Fetch(*connection, targetObject, Headers::AcceptOnly, authorization, status);
-        if (!request) return 0;
+        if (!request) return Failed(RequestFailure::NoStatus);
     }
 
-    if (status != 200) return static_cast<int>(status);
-    return SaveBody(*request, replyFile) ? 200 : 0;
+    if (status != HTTP_STATUS_OK) return ApplianceReply{static_cast<int>(status), RequestFailure::None, std::nullopt};
+    std::string body;
+    const RequestFailure failure = ReadBody(*request, body);
+    if (failure != RequestFailure::None) return Failed(failure);
+    return ApplianceReply{HTTP_STATUS_OK, RequestFailure::None,
+                          body.empty() ? std::nullopt : std::optional<std::string>(std::move(body))};
 }

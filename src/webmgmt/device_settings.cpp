@@ -13,11 +13,10 @@
 #include <cstdio>
 
 namespace {
-constexpr INTERNET_PORT kWebPort = 80;
-
 int SendWithCredentials(const DeviceSettingsWork& work, const std::string& object, WizardHost& host) {
-    return SendApplianceRequest(LoadResString(IDS_APP_TITLE), work.host, kWebPort, object,
-                                ToUtf8(work.credentials.userName), ToUtf8(work.credentials.password), &host);
+    return SendApplianceRequest(LoadResString(IDS_APP_TITLE), work.host, kApplianceWebPort, object,
+                                ToUtf8(work.credentials.userName), ToUtf8(work.credentials.password), &host)
+        .status;
 }
 
 void TakeEntryCredentials(DeviceSettingsWork& work) {

@@ -13,15 +13,12 @@
 #include "webmgmt/appliance_request.h"
 #include "webmgmt/page_templates.h"
 #include "webmgmt/query_value.h"
-#include "webmgmt/reply_file.h"
 #include "webmgmt/reply_list.h"
 #include "webmgmt/share_to_delete.h"
 #include "webmgmt/utf8_text.h"
 #include <shlobj.h>
 
 namespace {
-constexpr INTERNET_PORT kWebPort = 80;
-
 const char kPoolInfoPage[] = "drivemgt/pool_info.asp";
 const char kShareInfoPage[] = "filesharing/share_info.asp";
 
@@ -32,9 +29,10 @@ std::string FormatPage(const char* format, const Values&... values) {
 }
 
 // The share pages take the cached login in the ANSI code page, as typed.
-int Send(const ShareOperationWork& work, const std::string& host, const std::string& object, WizardHost& wizard) {
-    return SendApplianceRequest(LoadResString(IDS_APP_TITLE), host, kWebPort, object, work.credentials.userName,
-                                work.credentials.password, &wizard);
+ApplianceReply Send(const ShareOperationWork& work, const std::string& host, const std::string& object,
+                    WizardHost& wizard) {
+    return SendApplianceRequest(LoadResString(IDS_APP_TITLE), host, kApplianceWebPort, object,
+                                work.credentials.userName, work.credentials.password, &wizard);
 }
 
 enum class Fetched { Ok, Cancelled, Failed };
@@ -42,22 +40,22 @@ enum class Fetched { Ok, Cancelled, Failed };
 // The first request of either operation: one login prompt on a challenge, and a login the appliance
 // accepted is kept with its entry.
 Fetched AuthenticatedFetch(ShareOperationWork& work, const std::string& host, const std::string& page,
-                           WizardHost& wizard) {
+                           WizardHost& wizard, ApplianceReply& reply) {
     work.credentials = {work.entry.userName, work.entry.password};
-    int status = Send(work, host, page, wizard);
-    if (status == HTTP_STATUS_DENIED) {
+    reply = Send(work, host, page, wizard);
+    if (reply.status == HTTP_STATUS_DENIED) {
         const auto typed = wizard.PromptAdminCredentials(work.entry.name);
         if (!typed) return Fetched::Cancelled;
         work.credentials = *typed;
-        status = Send(work, host, page, wizard);
+        reply = Send(work, host, page, wizard);
     }
-    if (status == HTTP_STATUS_OK) {
+    if (reply.status == HTTP_STATUS_OK) {
         CopyToField(work.entry.userName, work.credentials.userName.c_str(), work.credentials.userName.size());
         CopyToField(work.entry.password, work.credentials.password.c_str(), work.credentials.password.size());
         work.loginAccepted = true;
         return Fetched::Ok;
     }
-    wizard.ReportFailure(status == HTTP_STATUS_DENIED ? IDS_INVALID_LOGIN : IDS_DEVICE_INFO_FAILED);
+    wizard.ReportFailure(reply.status == HTTP_STATUS_DENIED ? IDS_INVALID_LOGIN : IDS_DEVICE_INFO_FAILED);
     return Fetched::Failed;
 }
 
@@ -101,11 +99,12 @@ void ConnectNewShare(ShareOperationWork& work, const CAddShareDlg& choice, Wizar
 }
 
 // A folder on an external disk is removed with its disk, never deleted.
-int OfferSafeRemoval(ShareOperationWork& work, int position, WizardHost& host) {
+int OfferSafeRemoval(ShareOperationWork& work, const ApplianceReply& shareInfo, int position, WizardHost& host) {
     if (host.ShowMessage(LoadResString(IDS_ASK_SAFE_REMOVAL), MB_YESNO | MB_ICONQUESTION) != IDYES) return 0;
-    const std::string disk = ListItemAt(FindReplyValue("foreign_share_disks()"), position);
-    if (!disk.empty()) Send(work, work.entry.ipText, FormatPage(g_strUrlSafelyRemove, disk), host);
-    const bool removed = !FindReplyValue("disconnect_success()").empty();
+    const std::string disk = ListItemAt(shareInfo.Value("foreign_share_disks()"), position);
+    ApplianceReply removal;
+    if (!disk.empty()) removal = Send(work, work.entry.ipText, FormatPage(g_strUrlSafelyRemove, disk), host);
+    const bool removed = !removal.Value("disconnect_success()").empty();
     if (removed)
         host.ShowMessage(LoadResString(IDS_DISK_REMOVED), MB_OK | MB_ICONINFORMATION);
     else
@@ -118,11 +117,11 @@ int OfferSafeRemoval(ShareOperationWork& work, int position, WizardHost& host) {
 int AddSharedFolder(ShareOperationWork& work, WizardHost& host) {
     ProgressStop stop(host);
     CWaitCursor wait;
-    const Fetched fetched = AuthenticatedFetch(work, work.entry.name, kPoolInfoPage, host);
+    ApplianceReply poolInfo;
+    const Fetched fetched = AuthenticatedFetch(work, work.entry.name, kPoolInfoPage, host, poolInfo);
     if (fetched != Fetched::Ok) return fetched == Fetched::Cancelled ? 0 : 1;
-    ReplyStatus status = ReplyStatus::Missing;
-    const std::string volumes = FindReplyValue("pool_names()", &status);
-    if (status == ReplyStatus::Missing) {
+    const std::string volumes = poolInfo.Value("pool_names()");
+    if (!poolInfo.body) {
         host.ReportFailure(IDS_DEVICE_INFO_FAILED);
         return 1;
     }
@@ -137,9 +136,10 @@ int AddSharedFolder(ShareOperationWork& work, WizardHost& host) {
     if (answer != IDOK) return 1;
 
     const std::string name = choice.m_strNewShareName;
-    Send(work, work.entry.name,
-         FormatPage(g_strUrlAddShare, ToUtf8(name), choice.m_strNewSharePool, choice.m_strNewSharePassword), host);
-    if (!FindReplyValue("create_share_success()").empty())
+    const ApplianceReply created =
+        Send(work, work.entry.name,
+             FormatPage(g_strUrlAddShare, ToUtf8(name), choice.m_strNewSharePool, choice.m_strNewSharePassword), host);
+    if (!created.Value("create_share_success()").empty())
         host.ShowMessage(FormatResString(IDS_SHARE_CREATED, SharePath(work, name)), MB_OK | MB_ICONINFORMATION);
     else
         host.ShowMessage(LoadResString(IDS_SHARE_NOT_CREATED), MB_OK | MB_ICONWARNING);
@@ -160,23 +160,23 @@ int DeleteSharedFolder(ShareOperationWork& work, WizardHost& host) {
         ShareToDeleteOf(work.selected->data.remoteName, work.selected->data.comment, work.selected->text);
     const std::string utf8Name = ToUtf8(target.name);
 
-    const Fetched fetched = AuthenticatedFetch(work, work.entry.ipText, kShareInfoPage, host);
+    ApplianceReply shareInfo;
+    const Fetched fetched = AuthenticatedFetch(work, work.entry.ipText, kShareInfoPage, host, shareInfo);
     if (fetched != Fetched::Ok) return fetched == Fetched::Cancelled ? 0 : 1;
-    ReplyStatus status = ReplyStatus::Missing;
-    const std::string foreign = FindReplyValue("foreign_shares()", &status);
-    if (status == ReplyStatus::Missing) {
+    const std::string foreign = shareInfo.Value("foreign_shares()");
+    if (!shareInfo.body) {
         host.ReportFailure(IDS_DEVICE_INFO_FAILED);
         return 1;
     }
     const int onDisk = IndexOfListItem(foreign, utf8Name);
-    if (onDisk >= 0) return OfferSafeRemoval(work, onDisk, host);
+    if (onDisk >= 0) return OfferSafeRemoval(work, shareInfo, onDisk, host);
 
-    const int position = IndexOfListItem(FindReplyValue("shares()"), utf8Name);
+    const int position = IndexOfListItem(shareInfo.Value("shares()"), utf8Name);
     if (position < 0) {
         host.ReportFailure(IDS_SHARE_NOT_FOUND);
         return 1;
     }
-    const std::string pool = ListItemAt(FindReplyValue("share_pools()"), position);
+    const std::string pool = ListItemAt(shareInfo.Value("share_pools()"), position);
     if (pool.empty()) {
         host.ReportFailure(IDS_SHARE_VOLUME_UNKNOWN);
         return 1;
@@ -189,8 +189,8 @@ int DeleteSharedFolder(ShareOperationWork& work, WizardHost& host) {
         const DriveLetterChange change = MapOrRemoveDriveLetter(false, work.selected, "", work.owner, host);
         if (change.changed) work.drives = change.drives;
     }
-    Send(work, work.entry.ipText, FormatPage(g_strUrlDeleteShare, utf8Name, pool), host);
-    const bool deleted = !FindReplyValue("delete_share_success();").empty();
+    const ApplianceReply deletion = Send(work, work.entry.ipText, FormatPage(g_strUrlDeleteShare, utf8Name, pool), host);
+    const bool deleted = !deletion.Value("delete_share_success();").empty();
     if (deleted)
         host.ShowMessage(FormatResString(IDS_SHARE_DELETED, path), MB_OK | MB_ICONINFORMATION);
     else

@@ -1,6 +1,6 @@
 qm_portable_sources(webmgmt/reply_list.cpp webmgmt/reply_lookup.cpp webmgmt/redirect_location.cpp
                     webmgmt/basic_credentials.cpp)
-qm_windows_sources(webmgmt/appliance_request.cpp webmgmt/appliance_session.cpp webmgmt/reply_file.cpp
+qm_windows_sources(webmgmt/appliance_request.cpp webmgmt/appliance_session.cpp
                    webmgmt/utf8_text.cpp)
 
 list(APPEND QM_EXTRA_LIBS wininet)

@@ -5,50 +5,40 @@
 #include "test_bed.h"
 #include "web_requests.h"
 #include "webmgmt/appliance_request.h"
-#include "webmgmt/reply_file.h"
 #include "webmgmt/reply_list.h"
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <fstream>
-#include <sstream>
+#include <thread>
 
 namespace {
 const char kPoolInfo[] = "drivemgt/pool_info.asp";
 const char kShareInfo[] = "filesharing/share_info.asp";
 
-int Request(const std::string& object, const std::string& user = "", const std::string& password = "",
-            const std::string& host = testbed::Env("QM_APPLIANCE_IP", "10.77.0.2")) {
+ApplianceReply Request(const std::string& object, const std::string& user = "", const std::string& password = "",
+                       const std::string& host = testbed::Env("QM_APPLIANCE_IP", "10.77.0.2")) {
     return SendApplianceRequest(LoadResString(IDS_APP_TITLE), host, 80, object, user, password);
 }
 
-bool ReplyFileExists() { return ::GetFileAttributesA(ReplyFilePath().c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::string ReplyFileText() {
-    std::ifstream in(ReplyFilePath(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+// No status to show, for the given cause, and nothing for the look-ups.
+void ExpectFailure(const ApplianceReply& reply, RequestFailure cause) {
+    EXPECT_EQ(reply.status, 0);
+    EXPECT_EQ(reply.failure, cause);
+    EXPECT_FALSE(reply.body);
+    for (const char* marker : {"pool_names()", "shares()", "foreign_shares()", "create_share_success()"})
+        EXPECT_EQ(reply.Value(marker), "") << marker;
 }
 
-// Every look-up of the share operations comes back empty, and says the reply is missing.
-void ExpectNoReply() {
-    EXPECT_FALSE(ReplyFileExists());
-    for (const char* marker : {"pool_names()", "shares()", "foreign_shares()", "create_share_success()"}) {
-        ReplyStatus status = ReplyStatus::Present;
-        EXPECT_EQ(FindReplyValue(marker, &status), "") << marker;
-        EXPECT_EQ(status, ReplyStatus::Missing) << marker;
-    }
-}
-
-void PlantStaleReply() {
-    std::ofstream(ReplyFilePath(), std::ios::binary) << "function pool_names()\n{\nreturn [\"Stale\"];\n";
-    ASSERT_EQ(FindReplyValue("pool_names()"), "Stale");
+// A status from the server, without a body.
+void ExpectStatusOnly(const ApplianceReply& reply, int status) {
+    EXPECT_EQ(reply.status, status);
+    EXPECT_EQ(reply.failure, RequestFailure::None);
+    EXPECT_FALSE(reply.body);
 }
 }  // namespace
 
 TEST(WebRequest, ServerSeesTheRequestLineAndTheAddedHeaders) {
-    ASSERT_EQ(Request(kPoolInfo, "admin", "secret"), 200);
-    ASSERT_EQ(Request("/generalsetup/processlangupdate.asp?language=German&submit=update"), 200);
+    ASSERT_EQ(Request(kPoolInfo, "admin", "secret").status, 200);
+    ASSERT_EQ(Request("/generalsetup/processlangupdate.asp?language=German&submit=update").status, 200);
     const auto requests = testbed::WebRequests();
     ASSERT_EQ(requests.size(), 2u);
     // The object goes out as given; the library puts a "/" in front of one without.
@@ -66,88 +56,85 @@ TEST(WebRequest, ServerSeesTheRequestLineAndTheAddedHeaders) {
     }
 }
 
-TEST(WebRequest, OkWithBodyStoresTheReplyForTheLookUps) {
-    ASSERT_EQ(Request(kShareInfo), 200);
-    ASSERT_TRUE(ReplyFileExists());
-    EXPECT_NE(ReplyFileText().find("function shares()\r\n"), std::string::npos);  // stored byte for byte
-    ReplyStatus status = ReplyStatus::Missing;
-    const std::string shares = FindReplyValue("shares()", &status);
-    EXPECT_EQ(status, ReplyStatus::Present);
+TEST(WebRequest, OkWithBodyKeepsTheReplyForTheLookUps) {
+    const ApplianceReply reply = Request(kShareInfo);
+    ASSERT_EQ(reply.status, 200);
+    ASSERT_TRUE(reply.body);
+    EXPECT_NE(reply.body->find("function shares()\r\n"), std::string::npos);  // kept byte for byte
+    const std::string shares = reply.Value("shares()");
     EXPECT_EQ(shares, "Shared Media,Photos,O\\'Neil");
     EXPECT_EQ(IndexOfListItem(shares, "O'Neil"), 2);
-    EXPECT_EQ(ListItemAt(FindReplyValue("share_pools()"), IndexOfListItem(shares, "Photos")), "Volume_1");
-    EXPECT_EQ(ListItemAt(FindReplyValue("foreign_share_disks()"), 0), "usbdisk1");
-    EXPECT_EQ(FindReplyValue("disconnect_success()", &status), "");
-    EXPECT_EQ(status, ReplyStatus::Present);
+    EXPECT_EQ(ListItemAt(reply.Value("share_pools()"), IndexOfListItem(shares, "Photos")), "Volume_1");
+    EXPECT_EQ(ListItemAt(reply.Value("foreign_share_disks()"), 0), "usbdisk1");
+    EXPECT_EQ(reply.Value("disconnect_success()"), "");
 }
 
-TEST(WebRequest, EveryRequestFirstDeletesTheOldReply) {
-    PlantStaleReply();
-    ASSERT_EQ(Request("nothing/here.asp"), 404);
-    ExpectNoReply();
-    PlantStaleReply();
-    ASSERT_EQ(Request(kPoolInfo), 200);
-    EXPECT_EQ(FindReplyValue("pool_names()"), "Volume_1,Volume_2");
+// Requests running side by side, as an operation's and a language update's can, each keep their own reply.
+TEST(WebRequest, RequestsAtTheSameTimeKeepTheirOwnReplies) {
+    std::vector<ApplianceReply> pools(4), shares(4), missing(4);
+    std::vector<std::thread> threads;
+    for (size_t i = 0; i < pools.size(); ++i) {
+        threads.emplace_back([&, i] { pools[i] = Request(kPoolInfo); });
+        threads.emplace_back([&, i] { shares[i] = Request(kShareInfo); });
+        threads.emplace_back([&, i] { missing[i] = Request("nothing/here.asp"); });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (size_t i = 0; i < pools.size(); ++i) {
+        EXPECT_EQ(pools[i].Value("pool_names()"), "Volume_1,Volume_2");
+        EXPECT_EQ(pools[i].Value("shares()"), "");
+        EXPECT_EQ(shares[i].Value("shares()"), "Shared Media,Photos,O\\'Neil");
+        EXPECT_EQ(shares[i].Value("pool_names()"), "");
+        ExpectStatusOnly(missing[i], 404);
+    }
 }
 
 TEST(WebRequest, ChangePagesAnswerWithTheirSuccessMarker) {
-    ASSERT_EQ(Request("filesharing/addshare_process.asp?new_share_name=Video&new_share_pool=Volume_2&share_password="), 200);
-    EXPECT_EQ(FindReplyValue("create_share_success()"), "Video");
-    ASSERT_EQ(Request("filesharing/delete_share_result.asp?share=Video&pool=Volume_2"), 200);
-    EXPECT_EQ(FindReplyValue("delete_share_success();"), "Video");
-    ASSERT_EQ(Request("drivemgt/safely_remove_disk_result.asp?disk=usbdisk9"), 200);
-    EXPECT_EQ(FindReplyValue("disconnect_success()"), "");
+    EXPECT_EQ(Request("filesharing/addshare_process.asp?new_share_name=Video&new_share_pool=Volume_2&share_password=")
+                  .Value("create_share_success()"),
+              "Video");
+    EXPECT_EQ(Request("filesharing/delete_share_result.asp?share=Video&pool=Volume_2").Value("delete_share_success();"),
+              "Video");
+    const ApplianceReply removal = Request("drivemgt/safely_remove_disk_result.asp?disk=usbdisk9");
+    EXPECT_EQ(removal.status, 200);
+    EXPECT_EQ(removal.Value("disconnect_success()"), "");
 }
 
-TEST(WebRequest, UnreachableHostGivesZeroWithinSeconds) {
-    PlantStaleReply();
+TEST(WebRequest, UnreachableHostFailsWithinSeconds) {
     const uint64_t start = testbed::Now();
-    EXPECT_EQ(Request(kPoolInfo, "", "", "10.77.0.99"), 0);
+    ExpectFailure(Request(kPoolInfo, "", "", "10.77.0.99"), RequestFailure::NoStatus);
     EXPECT_LT(testbed::SecondsSince(start), 10.0);
-    ExpectNoReply();
-}
-
-TEST(WebRequest, ReplyFilePathDefaultsToTheTemporaryDirectory) {
-    char temp[MAX_PATH + 1] = {};
-    ::GetTempPathA(MAX_PATH, temp);
-    EXPECT_EQ(ReplyFilePath(), std::string(temp) + "Harborbox.tmp");
 }
 
 TEST(WebAuthRight, CredentialsAnswerTheChallenge) {
-    ASSERT_EQ(Request(kPoolInfo, "admin", "secret"), 200);
-    EXPECT_EQ(FindReplyValue("pool_names()"), "Volume_1,Volume_2");
+    const ApplianceReply reply = Request(kPoolInfo, "admin", "secret");
+    ASSERT_EQ(reply.status, 200);
+    EXPECT_EQ(reply.Value("pool_names()"), "Volume_1,Volume_2");
     const auto requests = testbed::WebRequests();
     ASSERT_FALSE(requests.empty());
     EXPECT_EQ(requests.back().Values("Authorization"), std::vector<std::string>{"Basic YWRtaW46c2VjcmV0"});
 }
 
 TEST(WebAuthWrong, WrongCredentialsGive401AndNoReply) {
-    PlantStaleReply();
-    EXPECT_EQ(Request(kPoolInfo, "admin", "nope"), 401);
-    ExpectNoReply();
+    ExpectStatusOnly(Request(kPoolInfo, "admin", "nope"), 401);
 }
 
-TEST(WebEmptyBody, OkWithoutBodyLeavesNoReplyFile) {
-    PlantStaleReply();
-    EXPECT_EQ(Request(kShareInfo), 200);
-    ExpectNoReply();
+TEST(WebEmptyBody, OkWithoutBodyHasNoReply) {
+    ExpectStatusOnly(Request(kShareInfo), 200);
 }
 
 TEST(WebNoMarkers, PageWithoutMarkersFindsNothingButIsPresent) {
-    ASSERT_EQ(Request(kShareInfo), 200);
-    ReplyStatus status = ReplyStatus::Missing;
-    EXPECT_EQ(FindReplyValue("shares()", &status), "");
-    EXPECT_EQ(status, ReplyStatus::Present);
+    const ApplianceReply reply = Request(kShareInfo);
+    ASSERT_EQ(reply.status, 200);
+    EXPECT_TRUE(reply.body);
+    EXPECT_EQ(reply.Value("shares()"), "");
 }
 
 TEST(WebLongLine, LongLineBeforeTheScriptDoesNotHideTheMarkers) {
-    ASSERT_EQ(Request(kPoolInfo), 200);
-    EXPECT_EQ(FindReplyValue("pool_names()"), "Volume_1,Volume_2");
+    EXPECT_EQ(Request(kPoolInfo).Value("pool_names()"), "Volume_1,Volume_2");
 }
 
 TEST(WebRedirectOnce, OneRedirectIsFollowedWithOnlyTheAcceptLine) {
-    ASSERT_EQ(Request(kPoolInfo), 200);
-    EXPECT_EQ(FindReplyValue("pool_names()"), "Volume_1,Volume_2");
+    EXPECT_EQ(Request(kPoolInfo).Value("pool_names()"), "Volume_1,Volume_2");
     const auto requests = testbed::WebRequests();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[1].requestLine, "GET /redirected/drivemgt/pool_info.asp HTTP/1.1");
@@ -157,57 +144,48 @@ TEST(WebRedirectOnce, OneRedirectIsFollowedWithOnlyTheAcceptLine) {
 }
 
 TEST(WebRedirectTwice, SecondRedirectIsTheResult) {
-    PlantStaleReply();
-    EXPECT_EQ(Request(kPoolInfo), 302);
-    ExpectNoReply();
+    ExpectStatusOnly(Request(kPoolInfo), 302);
     EXPECT_EQ(testbed::WebRequests().size(), 2u);
 }
 
 TEST(WebRedirectNoLocation, RedirectWithoutLocationGivesZero) {
-    EXPECT_EQ(Request(kPoolInfo), 0);
-    ExpectNoReply();
+    ExpectFailure(Request(kPoolInfo), RequestFailure::RedirectUnreadable);
     EXPECT_EQ(testbed::WebRequests().size(), 1u);
 }
 
 TEST(WebRedirectToAuth, RedirectToAPageThatAsksForCredentialsGives401) {
-    EXPECT_EQ(Request(kPoolInfo, "admin", "nope"), 401);
-    ExpectNoReply();
+    ExpectStatusOnly(Request(kPoolInfo, "admin", "nope"), 401);
 }
 
 TEST(WebRedirectOtherHost, ARedirectToAnotherServerIsNotFollowedAndGetsNoCredentials) {
-    PlantStaleReply();
-    EXPECT_EQ(Request(kPoolInfo, "admin", "secret"), 0);
-    ExpectNoReply();
+    ExpectFailure(Request(kPoolInfo, "admin", "secret"), RequestFailure::RedirectElsewhere);
     const auto requests = testbed::WebRequests();
     ASSERT_EQ(requests.size(), 1u);  // only the first server was asked
     EXPECT_EQ(requests[0].Values("Host"), std::vector<std::string>{"10.77.0.2"});
 }
 
 TEST(WebRedirectContentLocation, LocationIsFollowedNotTheContentLocationBeforeIt) {
-    ASSERT_EQ(Request(kPoolInfo), 200);
-    EXPECT_EQ(FindReplyValue("pool_names()"), "Volume_1,Volume_2");
+    EXPECT_EQ(Request(kPoolInfo).Value("pool_names()"), "Volume_1,Volume_2");
     const auto requests = testbed::WebRequests();
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_EQ(requests[1].requestLine, "GET /redirected/drivemgt/pool_info.asp HTTP/1.1");
     EXPECT_EQ(requests[1].Values("Host"), std::vector<std::string>{"10.77.0.2"});
 }
 
-TEST(WebBrokenBody, BodyBrokenOffIsAFailureWithoutReplyFile) {
-    PlantStaleReply();
-    EXPECT_EQ(Request(kShareInfo), 0);
-    ExpectNoReply();
+TEST(WebBrokenBody, BodyBrokenOffIsAFailureWithoutReply) {
+    ExpectFailure(Request(kShareInfo), RequestFailure::BodyBroken);
 }
 
-TEST(WebEndlessBody, EndlessBodyStopsAtTheLimitWithoutReplyFile) {
+TEST(WebEndlessBody, EndlessBodyStopsAtTheLimitWithoutReply) {
     const uint64_t start = testbed::Now();
-    EXPECT_EQ(Request(kShareInfo), 0);
+    ExpectFailure(Request(kShareInfo), RequestFailure::BodyTooLong);
     EXPECT_LT(testbed::SecondsSince(start), 20.0);
-    ExpectNoReply();
 }
 
 TEST(WebSlow, SlowAnswerIsWaitedFor) {
     const uint64_t start = testbed::Now();
-    EXPECT_EQ(Request(kPoolInfo), 200);
+    const ApplianceReply reply = Request(kPoolInfo);
+    EXPECT_EQ(reply.status, 200);
     EXPECT_GE(testbed::SecondsSince(start), 1.9);
-    EXPECT_EQ(FindReplyValue("pool_names()"), "Volume_1,Volume_2");
+    EXPECT_EQ(reply.Value("pool_names()"), "Volume_1,Volume_2");
 }
