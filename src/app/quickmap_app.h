@@ -3,11 +3,7 @@
 #include "framework/app.h"
 #include "framework/handles.h"
 #include "framework/wnd.h"
-
-// Commands a second start posts to the running instance; the tray menu uses them too.
-constexpr UINT ID_CMD_SHOW = 9001;
-constexpr UINT ID_CMD_ABOUT = 9002;
-constexpr UINT ID_CMD_EXIT = 9003;
+#include "res/command_ids.h"
 
 extern const char kInstanceName[];      // mutex name and the wizard window's caption
 extern const char kRunKeyPath[];

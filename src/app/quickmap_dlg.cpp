@@ -74,10 +74,10 @@ BOOL CQuickmapDlg::OnInitDialog() {
                                        LoadResString(IDS_MAC_ADDRESS), LoadResString(IDS_SEARCHING));
     SetUpCopyDrop();
     SetUpButtons();
-    m_hotKeyRegistered = ::RegisterHotKey(m_hWnd, kHotKeyId, MOD_ALT, 'W') != FALSE;
+    m_hotKeyRegistered = ::RegisterHotKey(m_hWnd, ID_HOT_KEY, MOD_ALT, 'W') != FALSE;
     SetTrayState(TrayState::Searching);
     CenterWindow();
-    SetTimer(kTimerFirstScan, 200);
+    SetTimer(ID_TIMER_FIRST_SCAN, 200);
 
     auto* app = dynamic_cast<CQuickmapApp*>(AfxGetApp());
     if (app && app->m_bShowOnStart) {
@@ -254,9 +254,9 @@ std::string CQuickmapDlg::ListedText(int item, int column) const {
 void CQuickmapDlg::SetProgressAnimation(bool on) {
     m_state.ResetProgress();
     if (on)
-        SetTimer(kTimerProgress, 50);
+        SetTimer(ID_TIMER_PROGRESS, 50);
     else
-        KillTimer(kTimerProgress);
+        KillTimer(ID_TIMER_PROGRESS);
     m_progressBar.SendMessage(PBM_SETPOS, 0);
 }
 
@@ -318,27 +318,27 @@ bool CQuickmapDlg::OnNotify(NMHDR* header, LRESULT&) {
 
 void CQuickmapDlg::OnTimer(UINT_PTR id) {
     switch (id) {
-    case kTimerFirstScan:
+    case ID_TIMER_FIRST_SCAN:
         if (m_state.IsScanning()) return;
-        KillTimer(kTimerFirstScan);
+        KillTimer(ID_TIMER_FIRST_SCAN);
         StartScan(true);
-        SetTimer(kTimerBackgroundScan, 180000);
+        SetTimer(ID_TIMER_BACKGROUND_SCAN, 180000);
         break;
-    case kTimerLoadShares:
+    case ID_TIMER_LOAD_SHARES:
         // Waits for a running worker rather than take its place; a page left meanwhile loads nothing.
         if (m_state.IsBusy() || m_state.IsScanning()) return;
-        KillTimer(kTimerLoadShares);
+        KillTimer(ID_TIMER_LOAD_SHARES);
         if (m_state.Page() != WizardPage::Devices) StartShareLoading();
         break;
-    case kTimerProgress:
+    case ID_TIMER_PROGRESS:
         AdvanceProgress();
         break;
-    case kTimerBackgroundScan:
+    case ID_TIMER_BACKGROUND_SCAN:
         // A running worker holds a snapshot of the registry a rescan would replace under the user.
         if (!m_state.MayMove() || IsWindowVisible()) return;
-        KillTimer(kTimerBackgroundScan);
+        KillTimer(ID_TIMER_BACKGROUND_SCAN);
         StartScan(false);
-        SetTimer(kTimerBackgroundScan, 180000);
+        SetTimer(ID_TIMER_BACKGROUND_SCAN, 180000);
         break;
     default:
         break;
@@ -372,14 +372,14 @@ bool CQuickmapDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
         // The caption's close button only hides, even while a worker runs.
         ShowWindow(SW_HIDE);
         return true;
-    case kMsgRunLinkedWork: m_link->RunPending(); return true;
+    case UM_RUN_LINKED_WORK: m_link->RunPending(); return true;
     case WM_SYSCOLORCHANGE:
         // Child controls hear of new colours only from their parent.
         for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
             ::SendMessageA(child, WM_SYSCOLORCHANGE, wParam, lParam);
         return false;
     case WM_DESTROY:
-        if (m_hotKeyRegistered) ::UnregisterHotKey(m_hWnd, kHotKeyId);
+        if (m_hotKeyRegistered) ::UnregisterHotKey(m_hWnd, ID_HOT_KEY);
         m_hotKeyRegistered = false;
         return false;
     case WM_DPICHANGED: {

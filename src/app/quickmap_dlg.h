@@ -12,7 +12,9 @@
 #include "shares/drive_mapping.h"
 #include "shares/share_listing.h"
 #include "shares/share_tree_ctrl.h"
-#include "shares/share_tree_messages.h"
+#include "res/command_ids.h"
+#include "res/message_ids.h"
+#include "res/timer_ids.h"
 #include "widgets/device_list_ctrl.h"
 #include "widgets/icon_button.h"
 #include "webmgmt/device_settings.h"
@@ -29,23 +31,6 @@ enum class TrayState { Searching, Normal, NotFound, NameConflict };
 
 // What a scan's result is for: the device list, or the tray menu that waits for it.
 enum class ScanPurpose { DeviceList, TrayMenu };
-
-// Messages the window sends or posts to itself.
-constexpr UINT UM_NO_SHARES = WM_USER + 100;
-constexpr UINT UM_TREE_CHECK_CLICKED = WM_USER + 101;
-// UM_OPEN_SHARE, UM_MAP_DRIVE, UM_MANAGE_DEVICE, UM_ADD_SHARE and UM_DELETE_SHARE come from the share tree.
-
-// Timers of the wizard window.
-constexpr UINT_PTR kTimerFirstScan = 888;
-constexpr UINT_PTR kTimerLoadShares = 889;
-constexpr UINT_PTR kTimerProgress = 890;
-constexpr UINT_PTR kTimerBackgroundScan = 891;
-constexpr int kHotKeyId = 8888;
-
-// Device list menu commands.
-constexpr UINT ID_DEVICE_OPEN = 32788;
-constexpr UINT ID_DEVICE_MANAGE = 32791;
-constexpr UINT ID_DEVICE_UNIQUE_NAME = 32794;
 
 class CQuickmapDlg : public CDialog {
 public:

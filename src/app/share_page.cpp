@@ -35,7 +35,7 @@ void CQuickmapDlg::OnMappingFinished(const MappingOutcome& outcome) {
     m_state.MappingFinished(outcome.mapFailed, outcome.createShortcuts);
     m_nextButton.EnableWindow(true);
     m_backButton.EnableWindow(true);
-    SetTimer(kTimerLoadShares, 100);
+    SetTimer(ID_TIMER_LOAD_SHARES, 100);
     RefreshHelp();
 }
 

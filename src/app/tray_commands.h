@@ -2,6 +2,7 @@
 // (position in bits 4-7, action in bits 0-3); later devices use a second range so every appliance has
 // its own Manage and Open.
 #pragma once
+#include "res/command_ids.h"
 #include <optional>
 
 enum class TrayDeviceAction { Manage = 0, Open = 2 };
@@ -11,9 +12,9 @@ struct TrayDeviceCommand {
     TrayDeviceAction action;
 };
 
-constexpr unsigned kTrayDeviceGroup = 0xEE00;
-constexpr unsigned kTrayExtraDevicesBase = 0x4000;  // below the menu ids 32788..32794, above the dialog ids
-constexpr int kTrayMaxDevices = 16 + (0x7F00 - 0x4000) / 4;
+constexpr unsigned kTrayDeviceGroup = ID_TRAY_DEVICE_GROUP;
+constexpr unsigned kTrayExtraDevicesBase = ID_TRAY_EXTRA_DEVICES;
+constexpr int kTrayMaxDevices = 16 + (ID_TRAY_EXTRA_DEVICES_END - ID_TRAY_EXTRA_DEVICES) / 4;
 
 // 0 when the position is beyond what the encoding holds.
 unsigned TrayDeviceCommandId(int position, TrayDeviceAction action);

@@ -8,7 +8,7 @@ NOTIFYICONDATAA MakeTrayIconData(HWND owner, HICON icon, const std::string& tool
     // The extended layout: the one that carries a 128-character tooltip.
     data.cbSize = NOTIFYICONDATAA_V2_SIZE;
     data.hWnd = owner;
-    data.uID = kTrayIconId;
+    data.uID = ID_TRAY_ICON;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = WM_TRAY_CALLBACK;
     data.hIcon = icon;

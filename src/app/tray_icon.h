@@ -1,11 +1,11 @@
 // The one notification icon of the wizard window.
 #pragma once
+#include "res/command_ids.h"
+#include "res/message_ids.h"
 #include <windows.h>
 #include <shellapi.h>
 #include <string>
 
-constexpr UINT WM_TRAY_CALLBACK = WM_USER + 1;
-constexpr UINT kTrayIconId = 186;
 constexpr size_t kTrayTooltipMax = 63;
 
 extern int g_bTrayIconPresent;

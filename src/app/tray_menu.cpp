@@ -140,7 +140,7 @@ void CQuickmapDlg::OpenDeviceMenu(int item) {
 }
 
 void CQuickmapDlg::OnHotKey(int id) {
-    if (id != kHotKeyId || !IsWindowVisible() || m_state.IsScanning()) return;
+    if (id != ID_HOT_KEY || !IsWindowVisible() || m_state.IsScanning()) return;
     const DeviceEntry* entry = m_state.EntryAt(std::max(m_state.SelectedRow(), 0));
     if (!entry) return;
     OpenByShell(std::string("http://") + entry->ipText + "/generalsetup/dump.asp", std::string());

@@ -2,7 +2,7 @@
 #include "app/password_dlg.h"
 #include "app/quickmap_dlg.h"
 
-CWizardLink::CWizardLink(CQuickmapDlg& window) : m_pWindow(&window), m_link(window.m_hWnd, kMsgRunLinkedWork) {}
+CWizardLink::CWizardLink(CQuickmapDlg& window) : m_pWindow(&window), m_link(window.m_hWnd, UM_RUN_LINKED_WORK) {}
 
 bool CWizardLink::RunOnWindow(const std::function<void()>& work) { return m_link.Call(work); }
 
@@ -45,7 +45,7 @@ std::optional<std::string> CWizardLink::PromptSharePassword(const std::string& r
 
 void CWizardLink::ReloadSharePage() {
     CQuickmapDlg* window = m_pWindow;
-    m_link.Post([window] { window->SetTimer(kTimerLoadShares, 100); });
+    m_link.Post([window] { window->SetTimer(ID_TIMER_LOAD_SHARES, 100); });
 }
 
 void CWizardLink::NoteProgress() {

@@ -8,9 +8,6 @@
 
 class CQuickmapDlg;
 
-// Private message of the wizard window: queued work is waiting.
-constexpr UINT kMsgRunLinkedWork = WM_APP + 2;
-
 class CWizardLink : public WizardHost {
 public:
     explicit CWizardLink(CQuickmapDlg& window);

@@ -45,7 +45,7 @@ void CQuickmapDlg::OnRefresh() {
     else if (m_state.Page() == WizardPage::Shares)
         EnterSharePage();
     else
-        SetTimer(kTimerLoadShares, 100);
+        SetTimer(ID_TIMER_LOAD_SHARES, 100);
 }
 
 void CQuickmapDlg::EnterSharePage() {
@@ -55,7 +55,7 @@ void CQuickmapDlg::EnterSharePage() {
     ShowPage();
     if (choice != DeviceChoice::Chosen) return;
     SetProgressAnimation(true);
-    SetTimer(kTimerLoadShares, 100);
+    SetTimer(ID_TIMER_LOAD_SHARES, 100);
     RefreshHelp();
 }
 

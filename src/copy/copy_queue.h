@@ -5,14 +5,12 @@
 #include "common/wizard_host.h"
 #include "copy/copy_queue_state.h"
 #include "framework/thread.h"
+#include "res/command_ids.h"
 #include <windows.h>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
-
-// WM_COMMAND the worker posts to the window when it starts a batch; the window answers with OnCopyStarted.
-constexpr UINT ID_COPY_STARTED = 9004;
 
 class CCopyQueue {
 public:

@@ -75,5 +75,3 @@
 #define IDS_MENU_UNIQUE_NAME 57385
 #define IDS_CONGRATULATIONS 57391
 
-// System menu item "About Harborbox Quickmap"
-#define IDM_ABOUTBOX 272

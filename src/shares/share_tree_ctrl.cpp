@@ -3,9 +3,10 @@
 #include "widgets/device_images.h"
 #include "framework/app.h"
 #include "framework/resource_strings.h"
+#include "res/command_ids.h"
+#include "res/message_ids.h"
 #include "res/resource.h"
 #include "shares/check_rules.h"
-#include "shares/share_tree_messages.h"
 #include <windowsx.h>
 
 namespace {

@@ -8,14 +8,15 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/testbed.sh"
 EXE=${QUICKMAP_EXE:-$TB_BUILD/windows/Quickmap.exe}
 UIDRIVER=$TB_BUILD/windows/tools/uidriver.exe
 CAPTION='Harborbox Quickmap'
-DEVICE_LIST=1022
+# shellcheck source=/dev/null
+source "$TB_BUILD/windows/ids.sh" # the program's ids, written by the build
 TB_WINE_TIMEOUT=30 # read by tb_wine
 
 # drop PATH...: the paths dropped on the device list, as the shell would hand them over.
 drop() {
   local paths=() path
   for path in "$@"; do paths+=("$(tb_winpath "$path")"); done
-  tb_wine "$UIDRIVER" drop "$CAPTION" "$DEVICE_LIST" "${paths[@]}" >/dev/null 2>&1
+  tb_wine "$UIDRIVER" drop "$CAPTION" "$IDC_DEVICE_LIST" "${paths[@]}" >/dev/null 2>&1
 }
 
 # same_file A B: B exists with A's bytes.

@@ -11,9 +11,9 @@ SIMS=$(dirname "${BASH_SOURCE[0]}")/../win/sim
 RUN_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 RUN_VALUE='QX Harborbox Quickmap'
 CAPTION='Harborbox Quickmap'
-DEVICE_LIST=1022
 MESSAGE_TEXT=65535
-ID_DEVICE_UNIQUE_NAME=32794
+# shellcheck source=/dev/null
+source "$TB_BUILD/windows/ids.sh" # the program's ids, written by the build
 TB_WINE_TIMEOUT=30 # read by tb_wine
 
 run_value() { tb_wine_reg_value "$RUN_KEY" "$RUN_VALUE"; }
@@ -53,7 +53,7 @@ exit_during_endless_web_request() {
   start_first endless-web
   tb_wait_until 30 sim_saw 'cmd=1' || return 1
   sleep 5 # the scan ends and the list is filled
-  tb_wine "$UIDRIVER" post "$CAPTION" "$DEVICE_LIST" 0x111 "$ID_DEVICE_UNIQUE_NAME" 0 || return 1
+  tb_wine "$UIDRIVER" post "$CAPTION" "$IDC_DEVICE_LIST" 0x111 "$ID_DEVICE_UNIQUE_NAME" 0 || return 1
   tb_wine "$UIDRIVER" post "$CAPTION" "$MESSAGE_TEXT" 0x111 6 0 || return 1 # Yes to the warning
   tb_wait_until 15 sim_saw ' http ' || { echo "no web request reached the appliance" >&2; return 1; }
   sleep 1

@@ -12,7 +12,9 @@ CAPTION='Harborbox Quickmap'
 CONFIG=$(dirname "${BASH_SOURCE[0]}")/share_journey.conf
 SHARES=
 TB_WINE_TIMEOUT=30 # read by tb_wine
-WM_KEYDOWN=0x100 VK_DOWN=0x28 VK_SPACE=0x20 IDC_NEXT=1034 IDC_SHARE_TREE=1000 MESSAGE_TEXT=65535
+WM_KEYDOWN=0x100 VK_DOWN=0x28 VK_SPACE=0x20 MESSAGE_TEXT=65535
+# shellcheck source=/dev/null
+source "$TB_BUILD/windows/ids.sh" # the program's ids, written by the build
 
 uidriver() { tb_wine "$UIDRIVER" "$@" >/dev/null 2>&1; }
 window_visible() { tb_x xdotool search --onlyvisible --name "^$CAPTION\$" >/dev/null 2>&1; }

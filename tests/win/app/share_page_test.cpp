@@ -2,7 +2,7 @@
 // ones, and Open on the server or the folder chosen in the tree, by its network name.
 #include "platform/wnet_table.h"
 #include "shares/drives_and_shortcuts.h"
-#include "shares/share_tree_messages.h"
+#include "res/message_ids.h"
 #include "wizard_fixture.h"
 #include <algorithm>
 #include <map>

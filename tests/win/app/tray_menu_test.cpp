@@ -40,7 +40,7 @@ class TrayMenu : public WizardFixture {
 protected:
     testbed::MenuSnapshot RightClickTray() {
         testbed::MenuSpy spy(m_hwnd);
-        ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, kTrayIconId, WM_RBUTTONUP);
+        ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, ID_TRAY_ICON, WM_RBUTTONUP);
         return spy.Finish();
     }
     void AddDevices(int count) {
@@ -106,13 +106,13 @@ TEST_F(TrayMenu, TwentyDevicesAreAllReachable) {
 TEST_F(TrayMenu, NoMenuWhileScanning) {
     m_window->StartScan(true);
     testbed::MenuSpy spy(m_hwnd, 500);
-    ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, kTrayIconId, WM_RBUTTONUP);
+    ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, ID_TRAY_ICON, WM_RBUTTONUP);
     EXPECT_FALSE(spy.Finish().shown);
 }
 
 TEST_F(TrayMenu, DoubleClickShowsTheWindow) {
     m_window->ShowWindow(SW_HIDE);
-    ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, kTrayIconId, WM_LBUTTONDBLCLK);
+    ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, ID_TRAY_ICON, WM_LBUTTONDBLCLK);
     testbed::PumpUntil([&] { return ::IsWindowVisible(m_hwnd) != FALSE; });
     EXPECT_TRUE(::IsWindowVisible(m_hwnd));
 }
@@ -148,9 +148,9 @@ TEST_F(TrayMenu, NoDeviceListMenuOnTheNotFoundRow) {
 TEST_F(TrayMenu, HotKeyOpensTheDumpPageOfTheSelectedDeviceOnlyWhileVisible) {
     AddDevices(2);
     m_window->ShowWindow(SW_HIDE);
-    ::SendMessageA(m_hwnd, WM_HOTKEY, kHotKeyId, 0);
+    ::SendMessageA(m_hwnd, WM_HOTKEY, ID_HOT_KEY, 0);
     m_window->ShowWindow(SW_SHOWNOACTIVATE);
-    ::SendMessageA(m_hwnd, WM_HOTKEY, kHotKeyId, 0);
+    ::SendMessageA(m_hwnd, WM_HOTKEY, ID_HOT_KEY, 0);
     EXPECT_TRUE(Recorded("http://10.77.0.10/generalsetup/dump.asp"));
     EXPECT_EQ(RecorderLog().find("dump.asp"), RecorderLog().rfind("dump.asp"));  // once: not while hidden
 }

@@ -97,7 +97,7 @@ TEST_F(WindowThreadsTray, RescanFromTheTrayKeepsTheWindowAnsweringAndListAndRegi
 
     testbed::MenuSpy spy(m_hwnd, 15000);
     ResponsivenessProbe probe(m_hwnd);
-    EXPECT_LT(MillisecondsOf([&] { ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, kTrayIconId, WM_RBUTTONUP); }), 200u);
+    EXPECT_LT(MillisecondsOf([&] { ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, ID_TRAY_ICON, WM_RBUTTONUP); }), 200u);
     testbed::PumpUntil([&] { return spy.Done(); }, 16000);
     const testbed::MenuSnapshot menu = spy.Finish();
     probe.Stop();
@@ -158,7 +158,7 @@ TEST(WindowLink, AWorkerIsAnsweredWhileTheWindowLivesAndCancelledOnceItIsGone) {
     auto* window = new CQuickmapDlg(nullptr);
     const HWND hwnd = window->m_hWnd;
     ASSERT_NE(hwnd, nullptr);
-    ::KillTimer(hwnd, kTimerFirstScan);
+    ::KillTimer(hwnd, ID_TIMER_FIRST_SCAN);
     const std::shared_ptr<CWizardLink> link = window->Link();
 
     std::atomic<int> answer{-1};

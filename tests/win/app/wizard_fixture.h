@@ -19,7 +19,7 @@ protected:
         m_window = new CQuickmapDlg(nullptr);
         ASSERT_NE(m_window->m_hWnd, nullptr);
         m_hwnd = m_window->m_hWnd;
-        ::KillTimer(m_hwnd, kTimerFirstScan);
+        ::KillTimer(m_hwnd, ID_TIMER_FIRST_SCAN);
         AfxGetApp()->m_pMainWnd = m_window;
         m_window->ShowWindow(SW_SHOWNOACTIVATE);  // activating costs seconds on a display without a window manager
     }

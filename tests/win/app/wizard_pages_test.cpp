@@ -127,10 +127,10 @@ TEST_F(WizardPages, ShowFromTrayWhenHiddenReturnsToTheDevicePageAndScans) {
 }
 
 TEST_F(WizardPages, BackgroundRescanRunsOnlyWhileHidden) {
-    ::SendMessageA(m_hwnd, WM_TIMER, kTimerBackgroundScan, 0);
+    ::SendMessageA(m_hwnd, WM_TIMER, ID_TIMER_BACKGROUND_SCAN, 0);
     EXPECT_FALSE(m_window->State().IsScanning());
     m_window->ShowWindow(SW_HIDE);
-    ::SendMessageA(m_hwnd, WM_TIMER, kTimerBackgroundScan, 0);
+    ::SendMessageA(m_hwnd, WM_TIMER, ID_TIMER_BACKGROUND_SCAN, 0);
     EXPECT_TRUE(m_window->State().IsScanning());
 }
 

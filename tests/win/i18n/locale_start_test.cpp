@@ -122,7 +122,7 @@ TEST_F(LocaleStart, TheTrayMenuSpeaksTheLanguage) {
     m_listed.scanStartTime = std::time(nullptr);
     List();
     testbed::MenuSpy spy(m_hwnd);
-    ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, kTrayIconId, WM_RBUTTONUP);
+    ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, ID_TRAY_ICON, WM_RBUTTONUP);
     const testbed::MenuSnapshot menu = spy.Finish();
     ASSERT_TRUE(menu.shown);
     ASSERT_EQ(menu.items.size(), 5u);

@@ -384,7 +384,7 @@ TEST_F(ShareAdmin, ATrayRescanKeepsTheSharePagesApplianceForADeletion) {
     ASSERT_TRUE(HasFolder("Photos")) << FolderTexts();
 
     testbed::MenuSpy spy(m_hwnd, 15000);
-    ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, kTrayIconId, WM_RBUTTONUP);
+    ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, ID_TRAY_ICON, WM_RBUTTONUP);
     testbed::PumpUntil([&] { return spy.Done(); }, 16000);
     ASSERT_TRUE(spy.Finish().shown);
     ASSERT_EQ(m_window->DeviceList().GetItemText(2, 0), "QX-Harborbox");  // the rescan's order
