@@ -99,8 +99,8 @@ void CQuickmapDlg::FitBannerToDpi() {
     const int room = client.right - 2 * place.left - 2;
     const UINT drawings[] = {IDB_BANNER, IDB_BANNER_144, IDB_BANNER_192};
     for (int step = art_sizes::ScaleStep(fw::WindowDpi(m_hWnd)); step > 0; --step) {
-        fw::unique_gdiobj bitmap(
-            ::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(drawings[step]), IMAGE_BITMAP, 0, 0, 0));
+        fw::unique_gdi<HBITMAP> bitmap(static_cast<HBITMAP>(
+            ::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(drawings[step]), IMAGE_BITMAP, 0, 0, 0)));
         BITMAP size = {};
         if (!bitmap || !::GetObjectA(bitmap.get(), sizeof size, &size) || size.bmWidth > room) continue;
         ::SendMessageA(banner, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));

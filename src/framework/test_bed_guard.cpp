@@ -14,13 +14,10 @@ bool ReadOwnNetworkNamespace(unsigned long long& inode) {
         reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
     WCHAR* path = dosFileName ? dosFileName("/proc/self/ns/net") : nullptr;
     if (!path) return false;
-    fw::unique_handle file(::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const fw::unique_file file(::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ::HeapFree(::GetProcessHeap(), 0, path);
-    if (file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
-        return false;
-    }
+    if (!file) return false;
     using QueryFn = LONG(WINAPI*)(HANDLE, void*, void*, ULONG, int);
     const auto query = reinterpret_cast<QueryFn>(
         reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQueryInformationFile")));

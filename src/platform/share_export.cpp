@@ -11,15 +11,14 @@ bool IsFolder(const std::string& path) {
 
 std::optional<std::vector<std::string>> ExportedShares(const std::string& server) {
     WIN32_FIND_DATAA found;
-    const HANDLE search = ::FindFirstFileA(("\\\\" + server + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+    const fw::unique_find search(::FindFirstFileA(("\\\\" + server + "\\*").c_str(), &found));
+    if (!search) return std::nullopt;
     std::vector<std::string> shares;
     do {
         // Dot names are the export's own bookkeeping, not shares.
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && found.cFileName[0] != '.')
             shares.push_back(found.cFileName);
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
+    } while (::FindNextFileA(search.get(), &found));
     return shares;
 }
 
@@ -31,12 +30,9 @@ bool ShareExported(const std::string& server, const std::string& share) {
 
 std::optional<std::string> SharePassword(const std::string& server, const std::string& share) {
     const std::string marker = "\\\\" + server + "\\.passwords\\" + share;
-    fw::unique_handle file(::CreateFileA(marker.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                         FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file || file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
-        return std::nullopt;
-    }
+    const fw::unique_file file(::CreateFileA(marker.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
     char buffer[256];
     DWORD read = 0;
     if (!::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) read = 0;

@@ -22,14 +22,13 @@ struct UnixDrive {
     USHORT labelOffset;
 };
 
-fw::unique_handle OpenMountManager() {
-    HANDLE h = ::CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    return fw::unique_handle(h == INVALID_HANDLE_VALUE ? nullptr : h);
+fw::unique_file OpenMountManager() {
+    return fw::unique_file(::CreateFileW(L"\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
 }
 
 bool Define(char letter, ULONG type, const std::string& mountPoint) {
-    fw::unique_handle manager = OpenMountManager();
+    const fw::unique_file manager = OpenMountManager();
     if (!manager) return false;
     std::vector<char> buffer(sizeof(UnixDrive) + mountPoint.size() + 1, '\0');
     UnixDrive drive = {};
@@ -68,7 +67,7 @@ bool DefineNetworkDrive(char letter, const std::string& mountPoint) {
 bool RemoveDrive(char letter) { return Define(letter, DRIVE_NO_ROOT_DIR, std::string()); }
 
 std::string NetworkDriveRemote(char letter) {
-    fw::unique_handle manager = OpenMountManager();
+    const fw::unique_file manager = OpenMountManager();
     if (!manager) return std::string();
     std::vector<char> buffer(2048, '\0');
     UnixDrive query = {};

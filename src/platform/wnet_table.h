@@ -1,6 +1,7 @@
 // The Windows networking functions the program calls, and the drive queries that must agree with them,
 // as one table. Callers use it exactly as they would use mpr: WNet().WNetOpenEnumA(...).
 #pragma once
+#include "framework/handles.h"
 #include <windows.h>
 #include <winnetwk.h>
 
@@ -26,6 +27,10 @@ const WNetTable& WNet();
 WNetTable SetWNetTable(const WNetTable& table);
 
 WNetTable SystemWNetTable();
+
+// An open network enumeration, closed through the table that opened it.
+inline void CloseWNetEnumValue(HANDLE enumeration) { WNet().WNetCloseEnum(enumeration); }
+using unique_wnet_enum = fw::unique_any<HANDLE, CloseWNetEnumValue, nullptr>;
 
 // WNetGetUniversalNameA for drive `letter` ("X:"), asked again every 500 ms while the answer is pending.
 DWORD GetDriveUniversalName(char letter, DWORD infoLevel, void* buffer, DWORD bufferSize);

@@ -1,5 +1,6 @@
 #include "shares/share_listing.h"
 #include "common/text_compare.h"
+#include "framework/handles.h"
 #include "platform/wnet_table.h"
 #include <cstring>
 
@@ -34,11 +35,7 @@ ShareItemData ServerRecord(const ShareServerQuery& query) {
 bool FolderAnswers(const std::string& path) {
     for (int attempt = 0; attempt < kProbeAttempts; ++attempt) {
         WIN32_FIND_DATAA found;
-        const HANDLE search = ::FindFirstFileA((path + "\\*.*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            ::FindClose(search);
-            return true;
-        }
+        if (fw::unique_find(::FindFirstFileA((path + "\\*.*").c_str(), &found))) return true;
         if (::GetLastError() == ERROR_INVALID_PASSWORD) return true;
         ::Sleep(100);
     }
@@ -56,16 +53,16 @@ ShareListing EnumerateShares(const ShareServerQuery& query) {
     listing.deviceKnown = !query.deviceName.empty();
     if (!listing.deviceKnown) return listing;
     listing.server = ServerRecord(query);
-    HANDLE enumeration = nullptr;
-    WNet().WNetOpenEnumA(RESOURCE_GLOBALNET, RESOURCETYPE_DISK, RESOURCEUSAGE_ALL, &listing.server.Resource(),
-                         &enumeration);
+    HANDLE opened = nullptr;
+    WNet().WNetOpenEnumA(RESOURCE_GLOBALNET, RESOURCETYPE_DISK, RESOURCEUSAGE_ALL, &listing.server.Resource(), &opened);
+    const unique_wnet_enum enumeration(opened);
     if (!enumeration) return listing;
     listing.listed = true;
     for (;;) {
         alignas(NETRESOURCEA) char buffer[kRecordBufferSize];
         DWORD count = 1;
         DWORD size = sizeof buffer;
-        if (WNet().WNetEnumResourceA(enumeration, &count, buffer, &size) != NO_ERROR) break;
+        if (WNet().WNetEnumResourceA(enumeration.get(), &count, buffer, &size) != NO_ERROR) break;
         if (query.folderListed) query.folderListed();
         NETRESOURCEA& entry = *reinterpret_cast<NETRESOURCEA*>(buffer);
         if (!IsWindowsNetwork(entry.lpProvider)) continue;
@@ -85,6 +82,5 @@ ShareListing EnumerateShares(const ShareServerQuery& query) {
                          folder.text.find(":)") == std::string::npos;
         listing.folders.push_back(std::move(folder));
     }
-    WNet().WNetCloseEnum(enumeration);
     return listing;
 }

@@ -26,14 +26,11 @@ ShareItemData* DataOf(const CTreeCtrl& tree, HTREEITEM item) {
 void CShareTreeCtrl::PreSubclassWindow() { LoadImagesForDpi(); }
 
 void CShareTreeCtrl::LoadImagesForDpi() {
-    HIMAGELIST images = LoadDeviceImages(fw::WindowDpi(m_hWnd));
-    if (!images || ImageList_GetImageCount(images) != kImageCount) {
-        if (images) ImageList_Destroy(images);
-        return;
-    }
-    SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
-    if (m_imageList) ImageList_Destroy(m_imageList);
-    m_imageList = images;
+    fw::unique_himagelist images(LoadDeviceImages(fw::WindowDpi(m_hWnd)));
+    if (!images || ImageList_GetImageCount(images.get()) != kImageCount) return;
+    SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images.get()));
+    // A tree never frees its image list: this control does, when it replaces it or goes.
+    m_imageList = std::move(images);
 }
 
 bool CShareTreeCtrl::BrowseServer(ShareListing listing) {

@@ -49,7 +49,7 @@ private:
     void PostToParent(UINT msg, WPARAM wParam) const;
 
     std::unique_ptr<ShareListing> m_pendingListing;
-    HIMAGELIST m_imageList = nullptr;
+    fw::unique_himagelist m_imageList;
     DWORD m_leafDisplayType = RESOURCEDISPLAYTYPE_GENERIC;
     fw::unique_hmenu m_popupMenu;
     bool m_bNoShareResources = false;

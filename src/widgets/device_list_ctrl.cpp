@@ -26,7 +26,6 @@ CDeviceListCtrl::CDeviceListCtrl() {
 }
 
 CDeviceListCtrl::~CDeviceListCtrl() {
-    if (m_images) ::ImageList_Destroy(m_images);
     if (m_oleInitialized) ::OleUninitialize();
 }
 
@@ -76,10 +75,10 @@ void CDeviceListCtrl::AppendBatch() {
 }
 
 void CDeviceListCtrl::LoadImagesForDpi() {
-    HIMAGELIST old = m_images;
-    m_images = LoadDeviceImages(fw::WindowDpi(m_hWnd));
-    SetImageList(m_images, LVSIL_SMALL);
-    if (old) ::ImageList_Destroy(old);
+    // The old list goes only once the control holds the new one.
+    fw::unique_himagelist images(LoadDeviceImages(fw::WindowDpi(m_hWnd)));
+    SetImageList(images.get(), LVSIL_SMALL);
+    m_images = std::move(images);
 }
 
 void CDeviceListCtrl::PreSubclassWindow() {

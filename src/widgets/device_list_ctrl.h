@@ -1,6 +1,7 @@
 // The appliance list of the wizard's device page; also the drop target for files and folders from the shell.
 #pragma once
 #include "discovery/device_list_rows.h"
+#include "framework/handles.h"
 #include "widgets/drop_items.h"
 #include "framework/list_ctrl.h"
 #include <shellapi.h>
@@ -54,6 +55,6 @@ private:
     uint32_t m_dropFlags = DROP_ACCEPT_FILES | DROP_ACCEPT_FOLDERS;
     DropItemCallback m_dropCallback;
     bool m_oleInitialized = false;
-    HIMAGELIST m_images = nullptr;
+    fw::unique_himagelist m_images;
     std::deque<DeviceListRow> m_waitingRows;
 };

@@ -107,16 +107,14 @@ void CLazyTreeCtrl::PaintPlaceholderIcon() {
     const int left = text.left - (cx + 3);
     const int top = text.top + ((text.bottom - text.top) - cy) / 2;
     const COLORREF background = static_cast<COLORREF>(SendMessage(TVM_GETBKCOLOR)) & 0xFFFFFF;
-    const HBRUSH brush = ::CreateSolidBrush(background);
-    const HDC dc = ::GetDC(m_hWnd);
+    const fw::unique_gdi<HBRUSH> brush(::CreateSolidBrush(background));
+    const fw::window_dc dc(m_hWnd);
     if (m_placeholderIcon) {
-        ::DrawIconEx(dc, left, top, m_placeholderIcon.get(), cx, cy, 0, brush, DI_NORMAL);
+        ::DrawIconEx(dc.get(), left, top, m_placeholderIcon.get(), cx, cy, 0, brush.get(), DI_NORMAL);
     } else {
         const RECT icon = {left, top, left + cx, top + cy};
-        ::FillRect(dc, &icon, brush);
+        ::FillRect(dc.get(), &icon, brush.get());
     }
-    ::ReleaseDC(m_hWnd, dc);
-    ::DeleteObject(brush);
 }
 
 LRESULT CLazyTreeCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
