@@ -348,8 +348,11 @@ void CQuickmapDlg::OnTimer(UINT_PTR id) {
 void CQuickmapDlg::AdvanceProgress() {
     const bool abandoned = m_state.WatchdogTick();
     m_progressBar.SendMessage(PBM_SETPOS, static_cast<WPARAM>(m_state.ProgressPosition()));
-    if (!abandoned) return;
     // The worker was silent too long: the buttons work again, and its late result is dropped.
+    if (abandoned) ShowWorkerFailure();
+}
+
+void CQuickmapDlg::ShowWorkerFailure() {
     SetProgressAnimation(false);
     m_shareTree.RemovePlaceholder();
     ReportFailure(IDS_DEVICE_INFO_FAILED);

@@ -66,6 +66,8 @@ public:
     void OnShareOperationFinished(const ShareOperationWork& work);
     void OnDeviceSettingsFinished(const DeviceSettingsWork& work);
     void OnManageFinished(const DeviceSettingsWork& work, const std::string& browserPath, const std::string& url);
+    // A worker that ended without its result (it failed, or the watchdog gave up on it).
+    void ShowWorkerFailure();
     // A worker listed another folder: the watchdog waits again.
     void NoteWorkerProgress() { m_state.NoteProgress(); }
 

@@ -13,7 +13,7 @@ struct ShareServerQuery {
     bool assignMode = false;           // "Shared Files" folders start checked
     std::vector<MappedDrive> drives;   // for the drive suffixes
     DWORD leafDisplayType = RESOURCEDISPLAYTYPE_GENERIC;
-    std::function<void()> folderListed;  // called on the listing thread after each folder the network names
+    std::function<void()> folderListed{};  // called on the listing thread after each folder the network names
 };
 
 struct ShareFolder {

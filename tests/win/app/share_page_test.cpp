@@ -8,6 +8,7 @@
 #include <map>
 #include <mutex>
 #include <set>
+#include <stdexcept>
 
 namespace {
 HTREEITEM FindChild(const CShareTreeCtrl& tree, HTREEITEM parent, const std::string& text) {
@@ -58,6 +59,22 @@ private:
     static inline std::map<std::string, int> s_connected;
     static inline WNetTable s_real;
     static inline DWORD s_delayMs = 0;
+    WNetTable m_previous;
+};
+
+// The network table's enumeration failing by an exception, for as long as this lives.
+class ThrowingEnumeration {
+public:
+    ThrowingEnumeration() {
+        WNetTable broken = WNet();
+        broken.WNetOpenEnumA = [](DWORD, DWORD, DWORD, LPNETRESOURCEA, LPHANDLE) -> DWORD {
+            throw std::runtime_error("enumeration failed");
+        };
+        m_previous = SetWNetTable(broken);
+    }
+    ~ThrowingEnumeration() { SetWNetTable(m_previous); }
+
+private:
     WNetTable m_previous;
 };
 
@@ -147,6 +164,20 @@ TEST_F(SharePage, AMappingSlowerThanTheWatchdogEndsOnTheFinishPageWithEachFolder
     EXPECT_EQ(connected.size(), 2u);
     for (const auto& [folder, times] : connected) EXPECT_EQ(times, 1) << folder;
     EXPECT_EQ(LettersAddedSince(lettersBefore), 2);
+}
+
+TEST_F(SharePage, AListingWorkerThatThrowsFailsAtOnceAndFreesThePage) {
+    AddDevice("QX-Harborbox", "10.77.0.2");
+    {
+        ThrowingEnumeration broken;
+        Click(IDC_NEXT);
+        // At once, not after the watchdog's 30 s.
+        EXPECT_TRUE(testbed::PumpUntil(
+            [&] { return m_boxes->Saw("Could not get the device information from the Harborbox."); }, 5000));
+        EXPECT_TRUE(WaitForWorker(1000));
+    }
+    Click(IDC_BACK);
+    EXPECT_EQ(m_window->State().Page(), WizardPage::Devices);
 }
 
 TEST_F(SharePage, AFolderThatCouldNotBeMappedTakesTheCongratulationsAway) {
