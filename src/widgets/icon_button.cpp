@@ -1,6 +1,7 @@
 #include "widgets/icon_button.h"
 #include "framework/app.h"
 #include "framework/dpi.h"
+#include "framework/handles.h"
 #include "widgets/art_sizes.h"
 #include "widgets/button_layout.h"
 #include "widgets/icon_dimming.h"
@@ -24,10 +25,9 @@ button_layout::Rect ToLayout(const RECT& rect) { return {rect.left, rect.top, re
 bool ReadIconSize(HICON icon, int& width, int& height) {
     ICONINFO info = {};
     if (!::GetIconInfo(icon, &info)) return false;
+    const fw::unique_gdi<HBITMAP> color(info.hbmColor), mask(info.hbmMask);
     width = static_cast<int>(info.xHotspot * 2);
     height = static_cast<int>(info.yHotspot * 2);
-    if (info.hbmColor) ::DeleteObject(info.hbmColor);
-    if (info.hbmMask) ::DeleteObject(info.hbmMask);
     return true;
 }
 
@@ -35,46 +35,38 @@ bool ReadIconSize(HICON icon, int& width, int& height) {
 HICON CreateDerivedIcon(HICON icon, icon_dimming::ColorRef (*transform)(icon_dimming::ColorRef)) {
     ICONINFO info = {};
     if (!icon || !::GetIconInfo(icon, &info)) return nullptr;
-    HICON result = nullptr;
-    HDC screen = ::GetDC(nullptr);
-    HDC sourceDc = screen ? ::CreateCompatibleDC(screen) : nullptr;
-    HDC targetDc = screen ? ::CreateCompatibleDC(screen) : nullptr;
+    const fw::unique_gdi<HBITMAP> color(info.hbmColor), mask(info.hbmMask);
+    const fw::window_dc screen(nullptr);
+    if (!screen || !color) return nullptr;
+    const fw::unique_hdc sourceDc(::CreateCompatibleDC(screen.get()));
+    const fw::unique_hdc targetDc(::CreateCompatibleDC(screen.get()));
     BITMAP description = {};
-    if (sourceDc && targetDc && info.hbmColor && ::GetObjectA(info.hbmColor, sizeof(description), &description)) {
-        const int width = static_cast<int>(info.xHotspot * 2);
-        const int height = static_cast<int>(info.yHotspot * 2);
-        HBITMAP target = ::CreateBitmap(width, height, description.bmPlanes, description.bmBitsPixel, nullptr);
-        if (target) {
-            HGDIOBJ oldSource = ::SelectObject(sourceDc, info.hbmColor);
-            HGDIOBJ oldTarget = ::SelectObject(targetDc, target);
-            for (int y = 0; y < height; ++y) {
-                for (int x = 0; x < width; ++x)
-                    ::SetPixel(targetDc, x, y, transform(::GetPixel(sourceDc, x, y)));
-            }
-            ::SelectObject(sourceDc, oldSource);
-            ::SelectObject(targetDc, oldTarget);
-            ICONINFO derived = info;
-            derived.hbmColor = target;
-            result = ::CreateIconIndirect(&derived);
-            ::DeleteObject(target);
+    if (!sourceDc || !targetDc || !::GetObjectA(color.get(), sizeof(description), &description)) return nullptr;
+    const int width = static_cast<int>(info.xHotspot * 2);
+    const int height = static_cast<int>(info.yHotspot * 2);
+    const fw::unique_gdi<HBITMAP> target(
+        ::CreateBitmap(width, height, description.bmPlanes, description.bmBitsPixel, nullptr));
+    if (!target) return nullptr;
+    {
+        // Both bitmaps leave their DCs before the icon is made of them.
+        const fw::selection source(sourceDc.get(), color.get());
+        const fw::selection drawn(targetDc.get(), target.get());
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x)
+                ::SetPixel(targetDc.get(), x, y, transform(::GetPixel(sourceDc.get(), x, y)));
         }
     }
-    if (targetDc) ::DeleteDC(targetDc);
-    if (sourceDc) ::DeleteDC(sourceDc);
-    if (screen) ::ReleaseDC(nullptr, screen);
-    if (info.hbmColor) ::DeleteObject(info.hbmColor);
-    if (info.hbmMask) ::DeleteObject(info.hbmMask);
-    return result;
+    ICONINFO derived = info;
+    derived.hbmColor = target.get();
+    return ::CreateIconIndirect(&derived);
 }
 
 void DrawLine(HDC dc, int colourIndex, POINT from, POINT corner, POINT to) {
-    HPEN pen = ::CreatePen(PS_SOLID, 1, ::GetSysColor(colourIndex));
-    HGDIOBJ old = ::SelectObject(dc, pen);
+    const fw::unique_gdi<HPEN> pen(::CreatePen(PS_SOLID, 1, ::GetSysColor(colourIndex)));
+    const fw::selection selected(dc, pen.get());
     ::MoveToEx(dc, from.x, from.y, nullptr);
     ::LineTo(dc, corner.x, corner.y);
     ::LineTo(dc, to.x, to.y);
-    ::SelectObject(dc, old);
-    ::DeleteObject(pen);
 }
 
 void FillSolid(HDC dc, int x, int y, int cx, int cy, COLORREF colour) {
@@ -375,9 +367,8 @@ void CIconButton::OnDrawBackground(HDC dc, RECT* rect) {
         ::FrameRect(dc, rect, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
         ::InflateRect(rect, -1, -1);
     }
-    HBRUSH background = ::CreateSolidBrush(m_colours[BackgroundIndex()]);
-    ::FillRect(dc, rect, background);
-    ::DeleteObject(background);
+    const fw::unique_gdi<HBRUSH> background(::CreateSolidBrush(m_colours[BackgroundIndex()]));
+    ::FillRect(dc, rect, background.get());
 }
 
 void CIconButton::OnDrawBorder(HDC dc, RECT* rect) {
