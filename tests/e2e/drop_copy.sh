@@ -54,7 +54,8 @@ tb_wine_bg "$TB_LOGS/quickmap.out" "$EXE"
 QUICKMAP_PID=$TB_LAST_PID
 # The first scan starts 200 ms after the window and lists the appliance about 2 s later.
 tb_wait_until 30 test -s "$TB_LOGS/drop-sim.log" || { echo "FAIL drop_copy (no scan reached the appliance)"; exit 1; }
-sleep 4
+device_page_listed() { tb_wine "$UIDRIVER" text "$CAPTION" "$IDC_STATUS_LINE" 2>/dev/null | grep -q '^Select a device'; }
+tb_wait_until 20 device_page_listed || { echo "FAIL drop_copy (the scan did not list the appliance)"; exit 1; }
 tb_case dropped_items_arrive_by_kind dropped_items_arrive_by_kind
 tb_case second_drop_keeps_the_first_copy second_drop_keeps_the_first_copy
 tb_wine "$EXE" -uninstall >/dev/null 2>&1 || true

@@ -19,6 +19,8 @@ TB_WINE_TIMEOUT=30 # read by tb_wine
 run_value() { tb_wine_reg_value "$RUN_KEY" "$RUN_VALUE"; }
 first_gone() { tb_pid_gone "$FIRST_PID"; }
 sim_saw() { grep -q -- "$1" "$SIM_LOG" 2>/dev/null; }
+# The scan has ended and the device page lists what it found.
+device_page_listed() { tb_wine "$UIDRIVER" text "$CAPTION" "$IDC_STATUS_LINE" 2>/dev/null | grep -q '^Select a device'; }
 
 # A second start with -uninstall ends the first; it must be gone within 2 s
 # and have left with exit code 0 and no fault in its log.
@@ -52,7 +54,7 @@ exit_during_silent_scan() {
 exit_during_endless_web_request() {
   start_first endless-web
   tb_wait_until 30 sim_saw 'cmd=1' || return 1
-  sleep 5 # the scan ends and the list is filled
+  tb_wait_until 20 device_page_listed || { echo "the scan did not list the appliance" >&2; return 1; }
   tb_wine "$UIDRIVER" post "$CAPTION" "$IDC_DEVICE_LIST" 0x111 "$ID_DEVICE_UNIQUE_NAME" 0 || return 1
   tb_wine "$UIDRIVER" post "$CAPTION" "$MESSAGE_TEXT" 0x111 6 0 || return 1 # Yes to the warning
   tb_wait_until 15 sim_saw ' http ' || { echo "no web request reached the appliance" >&2; return 1; }

@@ -20,11 +20,14 @@ uidriver() { tb_wine "$UIDRIVER" "$@" >/dev/null 2>&1; }
 window_visible() { tb_x xdotool search --onlyvisible --name "^$CAPTION\$" >/dev/null 2>&1; }
 network_value() { tb_wine_reg_value "HKCU\\Network\\$1" RemotePath; }
 scan_reached_appliance() { grep -q . "$TB_LOGS/journey-sim.log"; }
+status_starts() { tb_wine "$UIDRIVER" text "$CAPTION" "$IDC_STATUS_LINE" 2>/dev/null | grep -q "^$1"; }
+device_page_listed() { status_starts 'Select a device'; }
+share_page_listed() { status_starts 'To automatically assign'; }
 
 start_quickmap() {
   tb_wine_bg "$TB_LOGS/quickmap-$1.out" "$EXE"
   QUICKMAP_PID=$TB_LAST_PID
-  tb_wait_until 20 window_visible && tb_wait_until 20 scan_reached_appliance && sleep 3
+  tb_wait_until 20 window_visible && tb_wait_until 20 scan_reached_appliance && tb_wait_until 20 device_page_listed
 }
 
 stop_quickmap() {
@@ -36,7 +39,7 @@ stop_quickmap() {
 # item down to "Shared Media" (the fourth folder) and the space bar ticks it.
 map_two_folders() {
   uidriver click "$CAPTION" $IDC_NEXT
-  sleep 2
+  tb_wait_until 20 share_page_listed || return 1
   local step
   for step in 1 2 3 4; do uidriver postto "$CAPTION" $IDC_SHARE_TREE $WM_KEYDOWN $VK_DOWN 0; done
   uidriver postto "$CAPTION" $IDC_SHARE_TREE $WM_KEYDOWN $VK_SPACE 0
@@ -65,7 +68,7 @@ shortcuts_on_the_desktop() {
 restart_keeps_the_suffixes() {
   stop_quickmap && start_quickmap again || return 1
   uidriver click "$CAPTION" $IDC_NEXT
-  sleep 2
+  tb_wait_until 20 share_page_listed || return 1
   uidriver click "$CAPTION" $IDC_NEXT
   ! uidriver post "$CAPTION" $MESSAGE_TEXT 0x111 6 0 && ! network_value X >/dev/null && two_drive_letters_remembered
 }

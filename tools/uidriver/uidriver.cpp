@@ -3,6 +3,7 @@
 //   uidriver post <caption> <control id> <msg> <wParam> <lParam>   posts a message to that window
 //   uidriver postto <caption> <control id> <msg> <wParam> <lParam> posts a message to that control
 //   uidriver drop <caption> <control id> <path>...       drops files on the control, as the shell does
+//   uidriver text <caption> <control id>                  prints the control's text: scripts wait on it
 // The window is the top-level one with that caption that holds the control (a message box may share it;
 // its text is control 65535); control id 0 takes the first window with the caption.
 #include <windows.h>
@@ -62,7 +63,7 @@ int DropFiles(HWND control, int count, char** paths) {
 int main(int argc, char** argv) {
     if (argc < 4) {
         std::fprintf(stderr, "usage: uidriver click <caption> <id> | post|postto <caption> <id> <msg> <wParam> <lParam> | "
-                             "settext <caption> <id> <text> | drop <caption> <id> <path>...\n");
+                             "settext <caption> <id> <text> | drop <caption> <id> <path>... | text <caption> <id>\n");
         return 2;
     }
     HWND window = FindWindowWithControl(argv[2], std::atoi(argv[3]));
@@ -81,6 +82,13 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "settext") == 0 && argc == 5) {
         // Sent, not posted: the text is copied into the other process only for a sent WM_SETTEXT.
         ::SendMessageA(::GetDlgItem(window, std::atoi(argv[3])), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+        return 0;
+    }
+    if (std::strcmp(argv[1], "text") == 0 && argc == 4) {
+        // The text the window keeps: read without sending the other process a message it could be slow to answer.
+        char text[1024] = {};
+        ::GetWindowTextA(::GetDlgItem(window, std::atoi(argv[3])), text, sizeof text);
+        std::printf("%s\n", text);
         return 0;
     }
     if (std::strcmp(argv[1], "drop") == 0 && argc > 4)

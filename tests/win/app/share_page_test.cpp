@@ -4,7 +4,6 @@
 #include "shares/drives_and_shortcuts.h"
 #include "res/message_ids.h"
 #include "wizard_fixture.h"
-#include <algorithm>
 #include <map>
 #include <mutex>
 #include <set>
@@ -215,7 +214,5 @@ TEST_F(SharePage, OpenTakesTheChosenItemsNetworkNameAndAsksForAChoiceWithoutOne)
 
     tree.SelectItem(nullptr);
     ::SendMessageA(m_hwnd, UM_OPEN_SHARE, 0, 0);
-    testbed::PumpFor(300);
-    const std::vector<std::string> texts = m_boxes->Texts();
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "Highlight and select a shared folder first."), texts.end());
+    EXPECT_TRUE(testbed::PumpUntil([&] { return m_boxes->Saw("Highlight and select a shared folder first."); }));
 }

@@ -75,8 +75,7 @@ TEST_F(WizardPages, NextWithSeveralDevicesAndNoneSelectedAsksForASelection) {
     AddDevice("Beta", "10.77.0.3");
     Unselect();
     Click(IDC_NEXT);
-    testbed::PumpFor(200);
-    EXPECT_TRUE(m_boxes->Saw("Highlight and select a device first."));
+    EXPECT_TRUE(testbed::PumpUntil([&] { return m_boxes->Saw("Highlight and select a device first."); }));
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
     EXPECT_EQ(m_window->State().SelectedRow(), -1);
 }
