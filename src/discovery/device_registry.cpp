@@ -3,16 +3,6 @@
 
 const char kDefaultDeviceName[] = "QX-Harborbox";
 
-DeviceEntry* DeviceRegistry::SelectedEntry() {
-    const int selected = selectedDevice;
-    if (selected < 0) return nullptr;
-    int position = 0;
-    for (DeviceEntry& entry : devices) {
-        if (position++ == selected) return &entry;
-    }
-    return nullptr;
-}
-
 DeviceEntry* DeviceRegistry::FindByIpText(const char* ipText) {
     for (DeviceEntry& entry : devices) {
         if (CompareNoCase(entry.ipText, ipText) == 0) return &entry;

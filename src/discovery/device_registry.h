@@ -1,5 +1,4 @@
-// The ordered collection of appliances found by the last scan, with the selection and scan state
-// that the wizard window keeps beside it.
+// The ordered collection of appliances found by the last scan.
 #pragma once
 #include "discovery/device_entry.h"
 #include "discovery/scan_report.h"
@@ -11,16 +10,14 @@
 #include <string>
 #include <utility>
 
-// A plain value: the wizard window's thread owns the one it shows; a scan fills one of its own and hands it over.
+// A plain value: the wizard window's thread owns the one it shows (its state keeps the selection beside it,
+// by appliance); a scan fills one of its own and hands it over.
 struct DeviceRegistry {
     std::list<DeviceEntry> devices;  // insertion order until a scan sorts it
     int deviceCount = 0;             // entries after the last scan
-    int selectedDevice = -1;         // list position; -1 while a scan runs
     std::time_t scanStartTime = 0;
     ScanReport scanReport;           // what the last scan tried, for the not-found page
 
-    // The entry `selectedDevice` steps from the first, or null.
-    DeviceEntry* SelectedEntry();
     DeviceEntry* FindByIpText(const char* ipText);
     bool ContainsAddress(uint32_t ipAddress) const;
 };

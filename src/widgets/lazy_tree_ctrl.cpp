@@ -61,12 +61,10 @@ void CLazyTreeCtrl::OnItemExpanding(HTREEITEM item) {
 
 void CLazyTreeCtrl::OnItemExpanded(HTREEITEM item) {
     if (!m_pendingItem) return;
-    if (m_bDrawIcon) {
-        SetRedraw(true);
-        SendMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(m_placeholderItem));
-        ::UpdateWindow(m_hWnd);
-        PaintPlaceholderIcon();
-    }
+    SetRedraw(true);
+    SendMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(m_placeholderItem));
+    ::UpdateWindow(m_hWnd);
+    PaintPlaceholderIcon();
     SetRedraw(false);
     SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(m_placeholderItem));
     m_placeholderItem = nullptr;

@@ -39,7 +39,6 @@ private:
     std::string m_placeholderText = "Connecting";
     fw::unique_hicon m_placeholderIcon;
     int m_placeholderSide = 0;  // of the icon loaded, to load it again when the pictures change size
-    bool m_bDrawIcon = true;
     HTREEITEM m_placeholderItem = nullptr;
     HTREEITEM m_pendingItem = nullptr;
 };

@@ -97,6 +97,10 @@ TEST(WizardState, TheSelectionFollowsItsApplianceAcrossScans) {
     state.BeginScan(true);
     state.FinishScan(Found({kAlpha, kBeta}));
     EXPECT_EQ(state.SelectedRow(), -1);
+    state.SelectRow(2);  // beyond the list: nothing
+    EXPECT_EQ(state.SelectedEntry(), nullptr);
+    ASSERT_NE(state.EntryAt(1), nullptr);
+    EXPECT_STREQ(state.EntryAt(1)->name, "Beta");
 }
 
 TEST(WizardState, NextChoosesTheSelectedOrTheOnlyApplianceAndAsksOtherwise) {

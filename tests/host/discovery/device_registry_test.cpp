@@ -100,17 +100,6 @@ TEST(RegistryReplies, AFloodIsBoundedAndCounted) {
     EXPECT_STREQ(registry.devices.back().name, "Box-1023");  // the first ones to arrive stay
 }
 
-TEST(RegistrySelection, WalksSelectedDeviceSteps) {
-    DeviceRegistry registry;
-    registry.devices = {Entry("a", "1.1.1.1"), Entry("b", "1.1.1.2")};
-    EXPECT_EQ(registry.SelectedEntry(), nullptr);
-    registry.selectedDevice = 1;
-    ASSERT_NE(registry.SelectedEntry(), nullptr);
-    EXPECT_STREQ(registry.SelectedEntry()->name, "b");
-    registry.selectedDevice = 2;
-    EXPECT_EQ(registry.SelectedEntry(), nullptr);
-}
-
 TEST(DeviceListRows, MarksEveryEntryOfAConflictingName) {
     std::list<DeviceEntry> devices = {Entry("Alpha", "10.0.0.1"), Entry("Media", "10.0.0.2"), Entry("media", "10.0.0.3"),
                                       Entry("Zeta", "10.0.0.4")};
