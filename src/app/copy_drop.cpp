@@ -21,5 +21,5 @@ std::string CQuickmapDlg::ChooseDropDevice() {
         ShowMessage(LoadResString(IDS_SELECT_DEVICE_FIRST), MB_OK | MB_ICONINFORMATION);
         return std::string();
     }
-    return ListedText(m_state.SelectedRow(), 0);
+    return m_state.SelectedEntry()->name;
 }

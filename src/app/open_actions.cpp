@@ -35,9 +35,8 @@ std::string CQuickmapDlg::GetBrowserPath() {
 
 void CQuickmapDlg::OpenSelectedShare() {
     CWaitCursor wait;
-    if (m_deviceList.IsWindowVisible()) {
-        const std::string address = m_deviceList.GetItemText(m_state.SelectedRow(), 1);
-        OpenByShell("\\\\" + address, std::string());
+    if (m_state.Page() == WizardPage::Devices) {
+        if (const DeviceEntry* entry = m_state.SelectedEntry()) OpenByShell(std::string("\\\\") + entry->ipText, "");
         return;
     }
     const HTREEITEM item = m_shareTree.GetSelectedItem();

@@ -214,10 +214,9 @@ void CQuickmapDlg::StartWebOperation(int type) {
     if (!ticket) return;
     auto* job = new WebOperationJob{m_link, *ticket, type, {}, {}};
     if (type == 3) {
-        const int row = m_state.SelectedRow();
         job->settings.entry = *entry;
-        job->settings.listedName = ListedText(row, 0);
-        job->settings.host = ListedText(row, 1);
+        job->settings.listedName = entry->name;
+        job->settings.host = entry->ipText;
         job->settings.language = g_strLanguage;
         job->settings.credentials = m_state.Credentials();
     } else {
@@ -245,10 +244,6 @@ void CQuickmapDlg::StartShareLoading() {
     if (StartWorker(&ShareThreadProc, job)) return;
     delete job;
     m_state.CancelWork(*ticket);
-}
-
-std::string CQuickmapDlg::ListedText(int item, int column) const {
-    return item < 0 ? std::string() : m_deviceList.GetItemText(item, column);
 }
 
 void CQuickmapDlg::SetProgressAnimation(bool on) {

@@ -129,7 +129,6 @@ private:
     bool OnSetCursor(LRESULT& result);
     void ShowAboutBox();
     void AddTrayIcon();
-    std::string ListedText(int item, int column) const;
     void SetUpCopyDrop();
     std::string ChooseDropDevice();
     std::string GetBrowserPath();
