@@ -203,7 +203,8 @@ const DeviceEntry* CQuickmapDlg::TargetAppliance() {
     if (m_state.Page() != WizardPage::Devices) return m_state.ChosenAppliance();
     if (m_state.IsScanning()) return nullptr;
     const DeviceChoice choice = m_state.ChooseDevice();
-    if (choice == DeviceChoice::AskUser) ShowMessage(LoadResString(IDS_SELECT_DEVICE_FIRST), MB_OK | MB_ICONINFORMATION);
+    if (choice == DeviceChoice::AskUser)
+        ShowMessage(LoadResString(IDS_SELECT_DEVICE_FIRST), MB_OK | MB_ICONINFORMATION);
     return choice == DeviceChoice::Chosen ? m_state.SelectedEntry() : nullptr;
 }
 

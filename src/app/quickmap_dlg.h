@@ -73,8 +73,6 @@ public:
 
     // What workers are given to reach this window.
     std::shared_ptr<CWizardLink> Link() const { return m_link; }
-    CDeviceListCtrl& DeviceList() { return m_deviceList; }
-    CShareTreeCtrl& ShareTree() { return m_shareTree; }
 
     // User actions, public so the tray, menus and tests reach them as a user would.
     void OnNext();

@@ -48,7 +48,8 @@ void CQuickmapDlg::OnShareSelectionChanged(HTREEITEM item) {
     if (resource.dwType != RESOURCETYPE_DISK || !(resource.dwUsage & RESOURCEUSAGE_CONNECTABLE) ||
         resource.dwDisplayType != RESOURCEDISPLAYTYPE_SHARE)
         return;
-    if (const char letter = DriveLetterOfText(m_shareTree.GetItemText(item))) m_state.SetCurrentLetter(std::string(1, letter));
+    if (const char letter = DriveLetterOfText(m_shareTree.GetItemText(item)))
+        m_state.SetCurrentLetter(std::string(1, letter));
 }
 
 void CQuickmapDlg::StartDriveLetterChange(bool map) {

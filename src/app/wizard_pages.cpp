@@ -49,9 +49,8 @@ void CQuickmapDlg::OnRefresh() {
 }
 
 void CQuickmapDlg::EnterSharePage() {
-    if (m_state.IsScanning()) return;
+    if (m_state.Page() == WizardPage::Devices && !TargetAppliance()) return;
     const DeviceChoice choice = m_state.EnterSharePage();
-    if (choice == DeviceChoice::AskUser) ShowMessage(LoadResString(IDS_SELECT_DEVICE_FIRST), MB_OK | MB_ICONINFORMATION);
     ShowPage();
     if (choice != DeviceChoice::Chosen) return;
     SetProgressAnimation(true);

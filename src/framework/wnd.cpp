@@ -25,6 +25,8 @@ CWnd::~CWnd() {
     }
 }
 
+CWnd* CWnd::FromHandle(HWND hwnd) { return hwnd ? ObjectOf(hwnd) : nullptr; }
+
 bool CWnd::SubclassDlgItem(int id, const CWnd& parent) { return SubclassWindow(parent.GetDlgItem(id)); }
 
 bool CWnd::SubclassWindow(HWND hwnd) {

@@ -12,6 +12,9 @@ public:
 
     HWND m_hWnd = nullptr;
 
+    // The object that took over `hwnd` (subclassed or created it), or null.
+    static CWnd* FromHandle(HWND hwnd);
+
     // Creates a window of the framework's plain class (no class styles, cursor, brush or icon).
     bool CreateEx(DWORD exStyle, const char* caption, DWORD style, int x, int y, int cx, int cy,
                   HWND parent, HMENU menu);

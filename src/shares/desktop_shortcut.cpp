@@ -34,7 +34,8 @@ void CreateDesktopShortcut(int folder, const std::string& name, const std::strin
     if (link.empty()) return;
     ComOnThisThread com;
     fw::com_ptr<IShellLinkA> shellLink;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, shellLink.put_void())))
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  shellLink.put_void())))
         return;
     shellLink->SetPath(target.c_str());
     shellLink->SetWorkingDirectory(target.c_str());

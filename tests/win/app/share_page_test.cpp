@@ -99,7 +99,7 @@ protected:
     }
     // Exactly the named folders ticked, and the server with them.
     void Tick(const std::set<std::string>& names) {
-        CShareTreeCtrl& tree = m_window->ShareTree();
+        CShareTreeCtrl& tree = ShareTree();
         const HTREEITEM server = tree.GetRootItem();
         tree.SetCheck(server, !names.empty());
         for (HTREEITEM item = tree.GetChildItem(server); item; item = tree.GetNextSiblingItem(item))
@@ -109,7 +109,7 @@ protected:
     void MapAndWaitForTheFinishPage() {
         Click(IDC_NEXT);
         ASSERT_TRUE(testbed::PumpUntil([&] { return m_window->State().Page() == WizardPage::Finish; }, 30000));
-        ASSERT_TRUE(testbed::PumpUntil([&] { return !m_window->ShareTree().HasCheckBoxes(); }));
+        ASSERT_TRUE(testbed::PumpUntil([&] { return !ShareTree().HasCheckBoxes(); }));
         ASSERT_TRUE(WaitForWorker());
     }
 };
@@ -125,15 +125,15 @@ TEST_F(SharePage, NextMapsTheTickedFoldersOnceAndBackOffersThemAgain) {
     EXPECT_EQ(Status(), kFinishStatus);
     EXPECT_EQ(Text(IDC_NEXT), "Settings");
     EXPECT_EQ(Text(IDOK), "Close");
-    const HTREEITEM server = m_window->ShareTree().GetRootItem();
-    EXPECT_NE(FindChild(m_window->ShareTree(), server, "Shared Data (Z:)"), nullptr);
+    const HTREEITEM server = ShareTree().GetRootItem();
+    EXPECT_NE(FindChild(ShareTree(), server, "Shared Data (Z:)"), nullptr);
     EXPECT_EQ(LettersAddedSince(lettersBefore), 1);
 
     Click(IDC_BACK);
     EXPECT_EQ(m_window->State().Page(), WizardPage::Shares);
     EXPECT_EQ(Text(IDC_NEXT), "Next");
     EXPECT_EQ(Text(IDOK), "Cancel");
-    EXPECT_TRUE(testbed::PumpUntil([&] { return m_window->ShareTree().HasCheckBoxes(); }));
+    EXPECT_TRUE(testbed::PumpUntil([&] { return ShareTree().HasCheckBoxes(); }));
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
     EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_DEVICE_LIST)));
 }
@@ -196,7 +196,7 @@ TEST_F(SharePage, AFolderThatCouldNotBeMappedTakesTheCongratulationsAway) {
 TEST_F(SharePage, OpenTakesTheChosenItemsNetworkNameAndAsksForAChoiceWithoutOne) {
     AddDevice("QX-Harborbox", "10.77.0.2");
     EnterSharePageAndLoad();
-    CShareTreeCtrl& tree = m_window->ShareTree();
+    CShareTreeCtrl& tree = ShareTree();
     const HTREEITEM server = tree.GetRootItem();
     ASSERT_NE(server, nullptr);
     const HTREEITEM media = FindChild(tree, server, "Shared Media");

@@ -106,7 +106,7 @@ TEST_F(WindowThreadsTray, RescanFromTheTrayKeepsTheWindowAnsweringAndListAndRegi
     ASSERT_GE(menu.items.size(), 5u);
     EXPECT_EQ(menu.items[2].text, "Alpha");  // the menu came after the rescan
 
-    CDeviceListCtrl& list = m_window->DeviceList();
+    CDeviceListCtrl& list = DeviceList();
     ASSERT_EQ(list.GetItemCount(), 3);
     for (int row = 0; row < 3; ++row) {
         SCOPED_TRACE(row);
@@ -130,12 +130,12 @@ TEST_F(WindowThreadsCrowd, TenThousandRepliesInOneExchangeListTheBoundWhileTheWi
     probe.Stop();
     EXPECT_GT(probe.Probes(), 15);
     EXPECT_LT(probe.Slowest(), 200u);
-    EXPECT_EQ(m_window->DeviceList().GetItemCount(), 1024);
+    EXPECT_EQ(DeviceList().GetItemCount(), 1024);
     EXPECT_GT(m_window->State().Registry().scanReport.repliesIgnored, 0);
 }
 
 TEST_F(WindowThreadsCrowd, RowsBeyondOneBatchFollowInOrderAndAClearedListTakesNoneOfThem) {
-    CDeviceListCtrl& list = m_window->DeviceList();
+    CDeviceListCtrl& list = DeviceList();
     list.DeleteAllItems();
     std::vector<DeviceListRow> rows;
     for (int i = 0; i < 1000; ++i) rows.push_back({"Box-" + std::to_string(i), "10.77.0.2", "00-11-32-AA-00-00", 3});

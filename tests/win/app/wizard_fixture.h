@@ -44,9 +44,15 @@ protected:
     }
     void List() { m_window->OnScanFinished(m_listed, ScanPurpose::DeviceList); }
     // The list selects its first row when filled; the user can take that back.
-    void Unselect() { m_window->DeviceList().SetItemState(-1, 0, LVIS_SELECTED); }
+    void Unselect() { DeviceList().SetItemState(-1, 0, LVIS_SELECTED); }
 
     HWND Control(int id) const { return ::GetDlgItem(m_hwnd, id); }
+    CDeviceListCtrl& DeviceList() const {
+        return *dynamic_cast<CDeviceListCtrl*>(CWnd::FromHandle(Control(IDC_DEVICE_LIST)));
+    }
+    CShareTreeCtrl& ShareTree() const {
+        return *dynamic_cast<CShareTreeCtrl*>(CWnd::FromHandle(Control(IDC_SHARE_TREE)));
+    }
     std::string Text(int id) const { return testbed::WindowText(Control(id)); }
     std::string Status() const { return Text(IDC_STATUS_LINE); }
     void Click(int id) { ::SendMessageA(m_hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
@@ -56,7 +62,7 @@ protected:
     // The share page is loaded by a worker a moment after the move.
     void EnterSharePageAndLoad() {
         Click(IDC_NEXT);
-        testbed::PumpUntil([&] { return m_window->ShareTree().GetRootItem() != nullptr; });
+        testbed::PumpUntil([&] { return ShareTree().GetRootItem() != nullptr; });
         WaitForWorker();
     }
 

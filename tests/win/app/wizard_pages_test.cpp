@@ -45,8 +45,8 @@ TEST_F(WizardPages, StartsOnTheDevicePage) {
     EXPECT_EQ(Text(IDC_NEXT), "Next");
     EXPECT_EQ(Text(IDOK), "Cancel");
     EXPECT_EQ(Text(IDC_STATUS_LINE), "Searching for Harborbox...");
-    EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Searching for Harborbox...");
-    EXPECT_EQ(m_window->DeviceList().GetItemImage(0), 7);
+    EXPECT_EQ(DeviceList().GetItemText(0, 0), "Searching for Harborbox...");
+    EXPECT_EQ(DeviceList().GetItemImage(0), 7);
     // No task-bar button.
     EXPECT_EQ(::GetWindowLongPtrA(m_hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
 }
@@ -60,8 +60,8 @@ TEST_F(WizardPages, NextWithOneUnselectedDeviceSelectsItAndOpensTheSharePage) {
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_BACK)));
     EXPECT_EQ(m_window->State().Page(), WizardPage::Shares);
-    EXPECT_TRUE(m_window->ShareTree().HasCheckBoxes());
-    EXPECT_EQ(m_window->ShareTree().GetItemText(m_window->ShareTree().GetRootItem()), "Office");
+    EXPECT_TRUE(ShareTree().HasCheckBoxes());
+    EXPECT_EQ(ShareTree().GetItemText(ShareTree().GetRootItem()), "Office");
     // No folders came from the network: the page switches to its no-shared-folders form.
     WaitForNoSharesForm();
     EXPECT_TRUE(m_boxes->Saw(kNoResourceMessage));
@@ -106,9 +106,9 @@ TEST_F(WizardPages, RefreshOnTheSharePageLoadsTheTreeAgain) {
     EnterSharePageAndLoad();
     testbed::PumpUntil([&] { return m_boxes->Texts().size() == 1; });
     WaitForWorker();
-    m_window->ShareTree().DeleteAllItems();
+    ShareTree().DeleteAllItems();
     Click(IDC_REFRESH);
-    testbed::PumpUntil([&] { return m_window->ShareTree().GetRootItem() != nullptr; });
+    testbed::PumpUntil([&] { return ShareTree().GetRootItem() != nullptr; });
     EXPECT_EQ(m_window->State().Page(), WizardPage::Shares);
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
 }
@@ -145,7 +145,7 @@ TEST_F(WizardPages, CloseButtonHidesAndEscapeQuits) {
 }
 
 TEST_F(WizardPages, CheckBoxesFollowTheRules) {
-    CTreeCtrl& tree = m_window->ShareTree();
+    CTreeCtrl& tree = ShareTree();
     m_window->ShowWindow(SW_SHOW);
     tree.ShowWindow(SW_SHOW);
     tree.SetCheckBoxes(true);
@@ -180,8 +180,8 @@ TEST_F(WizardPages, DeviceListColumnsShareTheWidth) {
 
 TEST_F(WizardPages, ClickingTheNotFoundRowOpensTheTroubleshootingHelp) {
     List();  // nothing found
-    EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox not found.");
-    EXPECT_EQ(m_window->DeviceList().GetItemImage(0), 8);
+    EXPECT_EQ(DeviceList().GetItemText(0, 0), "Harborbox not found.");
+    EXPECT_EQ(DeviceList().GetItemImage(0), 8);
     EXPECT_EQ(Status(),
               "Quickmap(tm) can't find a Harborbox drives on your local network. Click Refresh to search again or Help "
               "for troubleshooting tips.");
@@ -202,7 +202,7 @@ TEST_F(WizardPages, ConflictingNamesAreMarkedAndReported) {
     AddDevice("Media", "10.77.0.3");
     AddDevice("media", "10.77.0.4");
     AddDevice("Office", "10.77.0.2");
-    CDeviceListCtrl& list = m_window->DeviceList();
+    CDeviceListCtrl& list = DeviceList();
     ASSERT_EQ(list.GetItemCount(), 3);
     EXPECT_EQ(list.GetItemImage(0), 9);
     EXPECT_EQ(list.GetItemImage(1), 9);
@@ -217,7 +217,7 @@ TEST_F(WizardPages, ConflictingNamesAreMarkedAndReported) {
 TEST_F(WizardPages, DeviceListTakesDropsAndRefusesACallbackModeWithoutCallback) {
     HWND list = Control(IDC_DEVICE_LIST);
     EXPECT_NE(::GetWindowLongPtrA(list, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
-    CDeviceListCtrl& control = m_window->DeviceList();
+    CDeviceListCtrl& control = DeviceList();
     const DropMode before = control.GetDropMode();
     EXPECT_FALSE(control.SetDropMode({DROP_ACCEPT_FILES | DROP_USE_CALLBACK, nullptr}));
     EXPECT_EQ(control.GetDropMode().flags, before.flags);

@@ -65,7 +65,7 @@ TEST_F(DeviceSettings, RenamingSendsTheMacNameAndListsIt) {
     ListAppliance("Office");
     RenameToUniqueName();
     EXPECT_EQ(LogCount("GET /generalsetup/processnetworkname.asp?machine_name=Harborbox-3456&submit=update"), 1u);
-    EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox-3456");
+    EXPECT_EQ(DeviceList().GetItemText(0, 0), "Harborbox-3456");
     EXPECT_STREQ(m_window->State().Registry().devices.front().name, "Harborbox-3456");
 }
 
@@ -101,7 +101,7 @@ TEST_F(DeviceSettingsAuth, ALoginPromptThenSuccessUpdatesTheList) {
     testbed::DialogDriver login("Enter Harborbox Password", LogIn("secret"));
     RenameToUniqueName();
     EXPECT_TRUE(login.Finish());
-    EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox-3456");
+    EXPECT_EQ(DeviceList().GetItemText(0, 0), "Harborbox-3456");
     EXPECT_STREQ(m_window->State().Registry().devices.front().userName, "admin");
     EXPECT_GE(LogCount("Authorization: Basic"), 1u);
 }
@@ -112,5 +112,5 @@ TEST_F(DeviceSettingsAuth, AWrongLoginIsReported) {
     RenameToUniqueName();
     EXPECT_TRUE(login.Finish());
     EXPECT_TRUE(m_boxes->Saw("Invalid username or password."));
-    EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Office");
+    EXPECT_EQ(DeviceList().GetItemText(0, 0), "Office");
 }

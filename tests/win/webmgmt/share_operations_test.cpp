@@ -89,7 +89,7 @@ protected:
     void ShowQxShares(const std::string& password = kPassword) { ShowSharesOf("QX-Harborbox", "10.77.0.2", password); }
 
     HTREEITEM Folder(const std::string& text) {
-        CShareTreeCtrl& tree = m_window->ShareTree();
+        CShareTreeCtrl& tree = ShareTree();
         for (HTREEITEM item = tree.GetChildItem(tree.GetRootItem()); item; item = tree.GetNextSiblingItem(item))
             if (tree.GetItemText(item) == text) return item;
         return nullptr;
@@ -97,7 +97,7 @@ protected:
     bool HasFolder(const std::string& text) { return Folder(text) != nullptr; }
     std::string FolderTexts() {
         std::string texts;
-        CShareTreeCtrl& tree = m_window->ShareTree();
+        CShareTreeCtrl& tree = ShareTree();
         for (HTREEITEM item = tree.GetChildItem(tree.GetRootItem()); item; item = tree.GetNextSiblingItem(item))
             texts += "[" + tree.GetItemText(item) + "]";
         return texts;
@@ -115,7 +115,7 @@ protected:
         if (!folder.empty()) {
             const HTREEITEM item = Folder(folder);
             ASSERT_NE(item, nullptr) << folder;
-            m_window->ShareTree().SelectItem(item);
+            ShareTree().SelectItem(item);
         }
         ::SendMessageA(m_hwnd, message, 0, 0);
         EXPECT_TRUE(WaitForWorker(30000));
@@ -365,7 +365,7 @@ TEST_F(ShareAdminBytes, ATypedPasswordReachesTheApplianceAsExactBytes) {
     ASSERT_EQ(rename.size(), 3u);
     EXPECT_EQ(WithLogin(rename), 1u);
     EXPECT_EQ(rename[2].Values("Authorization"), std::vector<std::string>{BasicAuthorization("admin", kPasswordUtf8)});
-    EXPECT_EQ(m_window->DeviceList().GetItemText(0, 0), "Harborbox-3456");
+    EXPECT_EQ(DeviceList().GetItemText(0, 0), "Harborbox-3456");
 }
 
 // A rescan from the tray while the share page shows, listing the appliances in another order: the page stays
@@ -378,8 +378,8 @@ TEST_F(ShareAdmin, ATrayRescanKeepsTheSharePagesApplianceForADeletion) {
     m_listed.devices.reverse();   // the chosen appliance first, which the rescan's sorted list has last
     m_listed.scanStartTime = 0;  // long ago: the tray menu rescans first
     List();
-    ASSERT_EQ(m_window->DeviceList().GetItemText(0, 0), "QX-Harborbox");
-    m_window->DeviceList().SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ASSERT_EQ(DeviceList().GetItemText(0, 0), "QX-Harborbox");
+    DeviceList().SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     EnterSharePageAndLoad();
     ASSERT_TRUE(HasFolder("Photos")) << FolderTexts();
 
@@ -387,7 +387,7 @@ TEST_F(ShareAdmin, ATrayRescanKeepsTheSharePagesApplianceForADeletion) {
     ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, ID_TRAY_ICON, WM_RBUTTONUP);
     testbed::PumpUntil([&] { return spy.Done(); }, 16000);
     ASSERT_TRUE(spy.Finish().shown);
-    ASSERT_EQ(m_window->DeviceList().GetItemText(2, 0), "QX-Harborbox");  // the rescan's order
+    ASSERT_EQ(DeviceList().GetItemText(2, 0), "QX-Harborbox");  // the rescan's order
     EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_SHARE_TREE)));
 
     testbed::DialogDriver login("Enter Harborbox Password", LogIn(kPassword));
