@@ -70,6 +70,22 @@ TEST_F(WizardPages, NextWithOneUnselectedDeviceSelectsItAndOpensTheSharePage) {
     EXPECT_EQ(Text(IDOK), "Close");
 }
 
+TEST_F(WizardPages, ARescanWithoutTheChosenApplianceReturnsToTheDevicePageAndSaysSo) {
+    AddDevice("Office", "10.77.0.2");
+    EnterSharePageAndLoad();
+    WaitForNoSharesForm();
+    m_listed.devices.clear();
+    AddDevice("Cellar", "10.77.0.3");  // the rescan's result: Office is gone
+    EXPECT_TRUE(m_boxes->Saw("The Harborbox you chose is no longer found at its address, or it has changed. Select a "
+                             "device and click Next again."));
+    EXPECT_EQ(m_window->State().Page(), WizardPage::Devices);
+    EXPECT_TRUE(testbed::IsShownAndEnabled(Control(IDC_DEVICE_LIST)));
+    EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_SHARE_TREE)));
+    EXPECT_TRUE(testbed::IsHiddenAndDisabled(Control(IDC_BACK)));
+    EXPECT_EQ(Text(IDC_NEXT), "Next");
+    EXPECT_EQ(DeviceList().GetItemText(0, 0), "Cellar");
+}
+
 TEST_F(WizardPages, NextWithSeveralDevicesAndNoneSelectedAsksForASelection) {
     AddDevice("Alpha", "10.77.0.2");
     AddDevice("Beta", "10.77.0.3");
