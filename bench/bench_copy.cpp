@@ -5,6 +5,7 @@
 // Like every program of ours under Wine, it runs only inside the test bed's workstation namespace.
 #include "copy/copy_counter.h"
 #include "copy/file_copier.h"
+#include "copy/wide_text.h"
 #include "framework/test_bed_guard.h"
 #include <windows.h>
 #include <cstdio>
@@ -32,10 +33,10 @@ bool CopyWithCopyFileA(const std::string& source, const std::string& destination
 
 bool CopyLikeQuickmap(const std::string& source, const std::string& destination) {
     CopyProgress progress;
-    const CopyAmount amount = CountCopyWork(source);
+    const CopyAmount amount = CountCopyWork(WideText(source));
     progress.AddWork(amount.files, amount.bytes);
     CFileCopier copier(&progress);
-    const bool ok = copier.Copy(source, destination);
+    const bool ok = copier.Copy(WideText(source), WideText(destination));
     if (!ok) std::fprintf(stderr, "copy failed: %s\n", copier.LastErrorText().c_str());
     return ok && progress.Figures().filesDone == amount.files;
 }

@@ -9,7 +9,7 @@
 void CQuickmapDlg::SetUpCopyDrop() {
     m_copyQueue = std::make_unique<CCopyQueue>(m_link, m_hWnd);
     m_deviceList.SetDropMode({DROP_ACCEPT_FILES | DROP_ACCEPT_FOLDERS | DROP_USE_CALLBACK,
-                              [this](CDeviceListCtrl*, const std::string& path, uint32_t* itemType) {
+                              [this](CDeviceListCtrl*, const std::wstring& path, uint32_t* itemType) {
                                   return m_copyQueue->CopyDroppedItem(path, *itemType,
                                                                       [this] { return ChooseDropDevice(); });
                               }});

@@ -1,33 +1,35 @@
 #include "copy/copy_counter.h"
+#include "copy/copy_names.h"
 #include "copy/file_copier.h"
 #include "copy/find_handle.h"
 
 namespace {
-void CountFolder(const std::string& folder, CopyAmount& amount) {
-    WIN32_FIND_DATAA entry;
-    FindHandle find(::FindFirstFileA((folder + "\\*.*").c_str(), &entry));
+void CountFolder(std::wstring folder, CopyAmount& amount) {
+    AddTrailingBackslash(folder);
+    WIN32_FIND_DATAW entry;
+    FindHandle find(::FindFirstFileExW((folder + L"*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
+                                       nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) return;
     do {
-        const std::string name = entry.cFileName;
-        if (name == "." || name == "..") continue;
+        const std::wstring name = entry.cFileName;
+        if (name == L"." || name == L"..") continue;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            CountFolder(folder + "\\" + name, amount);
+            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) CountFolder(folder + name, amount);
         } else {
             ++amount.files;
             amount.bytes += FileSize(entry.nFileSizeHigh, entry.nFileSizeLow);
         }
-    } while (::FindNextFileA(find.get(), &entry));
+    } while (::FindNextFileW(find.get(), &entry));
 }
 }  // namespace
 
-CopyAmount CountCopyWork(const std::string& path) {
+CopyAmount CountCopyWork(const std::wstring& path) {
     CopyAmount amount;
+    const std::wstring full = ExtendedLengthPath(path);
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return amount;
+    if (!::GetFileAttributesExW(full.c_str(), GetFileExInfoStandard, &data)) return amount;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        std::string folder = path;
-        while (!folder.empty() && folder.back() == '\\') folder.pop_back();
-        CountFolder(folder, amount);
+        CountFolder(full, amount);
     } else {
         amount.files = 1;
         amount.bytes = FileSize(data.nFileSizeHigh, data.nFileSizeLow);

@@ -8,5 +8,6 @@ struct CopyAmount {
     uint64_t bytes = 0;
 };
 
-// A file counts itself; a folder everything below it. Anything unreadable counts as nothing.
-CopyAmount CountCopyWork(const std::string& path);
+// A file counts itself; a folder everything below it that the copy will take (links to folders are not
+// followed). What cannot be read counts as nothing here; the copy reports it.
+CopyAmount CountCopyWork(const std::wstring& path);

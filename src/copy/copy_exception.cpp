@@ -1,6 +1,7 @@
 #include "copy/copy_exception.h"
 
-CFExeption::CFExeption(DWORD systemCode) : m_strText(SystemErrorText(systemCode)), m_dwCode(systemCode) {}
+CFExeption::CFExeption(DWORD systemCode, std::wstring path)
+    : m_strText(SystemErrorText(systemCode)), m_dwCode(systemCode), m_path(std::move(path)) {}
 
 std::string SystemErrorText(DWORD code) {
     char* buffer = nullptr;

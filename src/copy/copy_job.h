@@ -6,8 +6,8 @@
 #include <vector>
 
 struct CopyJob {
-    std::string source;       // the dropped path, shortcuts already resolved
-    std::string destination;  // the destination folder on the appliance
+    std::wstring source;       // the dropped path, shortcuts already resolved
+    std::wstring destination;  // the destination folder on the appliance
 };
 
 // Items of one drop. The queue's lock guards `jobs`, `ended` and `windowShown`; the others guard themselves.

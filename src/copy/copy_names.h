@@ -1,24 +1,31 @@
-// Name and path rules of the copy engine, free of any platform call.
+// Name and path rules of the copy engine, free of any platform call. Paths are wide, so that any name the
+// file system holds survives exactly.
 #pragma once
 #include <string>
 
 // The next name to try when `path` is taken, in the same folder: X, Copy of X, Copy (1) of X,
 // Copy (2) of X, ... Only a copy prefix at the very start of the name counts as an earlier copy,
 // so the whole original name always survives.
-std::string MakeCopyName(const std::string& path);
+std::wstring MakeCopyName(const std::wstring& path);
 
 // The last part of a path, a folder's name without its trailing "\" included: "a.mp3" of "C:\Music\a.mp3".
-std::string LastPathPart(const std::string& path);
+std::wstring LastPathPart(const std::wstring& path);
+
+// The folder that holds `path` ("C:\Music" of "C:\Music\a.mp3"), without a trailing "\"; empty at a root.
+std::wstring ParentPath(const std::wstring& path);
 
 // Appends "\" unless the text already ends with one.
-void AddTrailingBackslash(std::string& path);
+void AddTrailingBackslash(std::wstring& path);
 
-// The folder a search pattern ("...\Photos\*.*") lists: "Photos"; empty for a drive or share root.
-std::string LastFolderName(const std::string& pattern);
+// `path` in the form that lifts the 260-character limit and all name rewriting ("\\?\C:\...",
+// "\\?\UNC\server\share\..."), "/" made "\" and a trailing "\" dropped; unchanged when it is already in that
+// form or is not absolute.
+std::wstring ExtendedLengthPath(const std::wstring& path);
 
-// How many subfolder descents a walk of `source` may make when `destination` lies inside it (so the
-// copy does not feed on itself); -1 when the destination is elsewhere.
-int DepthLimitFor(const std::string& source, const std::string& destination);
+// The same path as a user writes it: the extended-length prefix taken off again.
+std::wstring PlainPath(const std::wstring& path);
 
-// True when `destination` is the folder that holds `source` (case ignored): copying there is a no-op.
-bool IsParentFolderText(const std::string& source, const std::string& destination);
+// The name a file is written under until it is complete ("~a.mp3.qmpart"), and whether a name is one of
+// those (a leftover of a copy that was killed).
+std::wstring PartialFileName(const std::wstring& finalName);
+bool IsPartialFileName(const std::wstring& name);

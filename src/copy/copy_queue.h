@@ -20,13 +20,21 @@ public:
     // The drop callback's work, on the window's thread. `chooseDevice` runs on the first item of a drop and
     // gives the destination appliance's name, or empty when there is none (after telling the user); the
     // drop then stops. Returns 0 to go on with the drop, -1 to stop it (and for the end-of-batch call).
-    int CopyDroppedItem(const std::string& path, uint32_t itemType, const std::function<std::string()>& chooseDevice);
+    int CopyDroppedItem(const std::wstring& path, uint32_t itemType, const std::function<std::string()>& chooseDevice);
 
     // The window's handling of ID_COPY_STARTED: opens the progress window unless one is open.
     void OnCopyStarted();
 
     // True while any batch is still to be copied or being copied.
     bool IsBusy() const;
+
+    // Before quitting where a person can answer: while a copy runs, asks whether to stop it. True when
+    // nothing runs or the user agreed.
+    bool ConfirmQuit() const;
+
+    // Quitting: cancels every batch, takes no new drop, and waits at most `timeoutMs` for the worker to stop
+    // at its next piece (its partial file removed). True when it has stopped.
+    bool CancelAllAndWait(DWORD timeoutMs);
 
 private:
     void StartWorkerIfIdle();

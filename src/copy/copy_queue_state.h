@@ -18,8 +18,9 @@ struct CopyQueueState {
     const LCID locale;   // the window thread's, so the other threads load the same language's resources
 
     std::mutex mutex;
-    std::condition_variable changed;  // a batch got an item or its end
+    std::condition_variable changed;  // a batch got an item or its end, or the worker stopped
     std::deque<std::shared_ptr<CopyBatch>> batches;  // in drop order; the first is being copied
     bool workerRunning = false;
     bool progressRunning = false;
+    bool quitting = false;  // the program is ending: no new batch
 };

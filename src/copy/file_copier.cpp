@@ -1,29 +1,36 @@
 #include "copy/file_copier.h"
 #include "copy/copy_exception.h"
 #include "copy/copy_names.h"
+#include "copy/file_identity.h"
 #include "copy/file_transfer.h"
 #include "copy/find_handle.h"
+#include "copy/wide_text.h"
 
 namespace {
-bool IsDots(const WIN32_FIND_DATAA& entry) {
-    return std::string(entry.cFileName) == "." || std::string(entry.cFileName) == "..";
+bool IsDots(const WIN32_FIND_DATAW& entry) {
+    return std::wstring(entry.cFileName) == L"." || std::wstring(entry.cFileName) == L"..";
 }
 
 // Creates a folder; one that exists already is used as it is (merge).
-void CreateFolder(const std::string& path) {
-    if (!::CreateDirectoryA(path.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
-        throw CFExeption(::GetLastError());
+void CreateFolder(const std::wstring& path, const std::wstring& source) {
+    if (!::CreateDirectoryW(path.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
+        throw CFExeption(::GetLastError(), source);
 }
 
-uint64_t SizeOfFile(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-    return FileSize(data.nFileSizeHigh, data.nFileSizeLow);
+// A path as the system takes it whole: relative ones made absolute first.
+std::wstring FullPath(const std::wstring& path) {
+    if (path.compare(0, 4, L"\\\\?\\") == 0) return path;
+    const DWORD length = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (!length) return ExtendedLengthPath(path);
+    std::wstring full(length, L'\0');
+    full.resize(::GetFullPathNameW(path.c_str(), length, full.data(), nullptr));
+    return ExtendedLengthPath(full);
 }
+
 }  // namespace
 
-PathKind GetPathKind(const std::string& path, DWORD* error) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+PathKind GetPathKind(const std::wstring& path, DWORD* error) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD code = ::GetLastError();
         if (error) *error = code;
@@ -32,98 +39,120 @@ PathKind GetPathKind(const std::string& path, DWORD* error) {
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PATH_FOLDER : PATH_FILE;
 }
 
-bool CFileCopier::Copy(const std::string& source, const std::string& destination) {
-    bool result = true;
-    if (!IsCopyOntoParent(source, destination)) {
-        try {
-            CopyTree(source, destination);
-        } catch (const CFExeption& failure) {
-            m_strLastErrorText = failure.Text();
-            m_dwLastErrorCode = failure.Code();
-            result = false;
+bool CFileCopier::Copy(const std::wstring& sourceText, const std::wstring& destinationText) {
+    const std::wstring source = FullPath(sourceText);
+    const std::wstring destination = FullPath(destinationText);
+    m_problems.clear();
+    try {
+        const bool folder = GetPathKind(source) == PATH_FOLDER;
+        const bool ontoFile = GetPathKind(destination) == PATH_FILE;
+        // A folder dropped where it already is: nothing to do.
+        if (folder && IsSameFile(ParentPath(source), destination)) return true;
+        // Into itself the copy would feed on its own output until the path limit.
+        if (folder && !ontoFile && IsInsideFolder(destination, source)) {
+            Record(CopyIssue::IntoItself, source, "Destination inside the source folder", 0);
+            return false;
         }
+        CopyTree(source, destination);
+    } catch (const CFExeption& failure) {
+        // Cancel is the user's own doing, not a failure to report.
+        if (failure.Code() != ERROR_REQUEST_ABORTED) Record(CopyIssue::Failed, failure.Path(), failure.Text(), failure.Code());
+        m_strLastErrorText = failure.Text();
+        m_dwLastErrorCode = failure.Code();
+        return false;
     }
-    m_nDepthLimit = -1;
-    return result;
+    for (const CopyProblem& problem : m_problems)
+        if (problem.issue != CopyIssue::AttributesNotKept) return false;
+    return true;
 }
 
-bool CFileCopier::IsCopyOntoParent(const std::string& source, const std::string& destination) const {
-    return GetPathKind(source) == PATH_FOLDER && IsParentFolderText(source, destination);
+void CFileCopier::Record(CopyIssue issue, const std::wstring& path, std::string text, DWORD code) {
+    if (issue != CopyIssue::AttributesNotKept && m_dwLastErrorCode == 0 && m_strLastErrorText == "No error") {
+        m_strLastErrorText = text;
+        m_dwLastErrorCode = code;
+    }
+    m_problems.push_back({issue, PlainPath(path), std::move(text), code});
 }
 
-void CFileCopier::CopyTree(std::string source, std::string destination) {
-    const int limit = DepthLimitFor(source, destination);
-    if (limit >= 0) m_nDepthLimit = limit;
-    if (GetPathKind(source) == PATH_MISSING) throw CFExeption(source + " not found");
+void CFileCopier::CopyTree(const std::wstring& source, std::wstring destination) {
+    if (GetPathKind(source) == PATH_MISSING) throw CFExeption(AnsiText(PlainPath(source)) + " not found", source);
     DWORD error = 0;
     PathKind destinationKind = GetPathKind(destination, &error);
     if (destinationKind == PATH_MISSING) {
-        CreateFolder(destination);
+        CreateFolder(destination, source);
         destinationKind = GetPathKind(destination, &error);
     }
     // An unreachable server or share is a failure the user must hear of, not "nothing to do".
-    if (destinationKind == PATH_INACCESSIBLE) throw CFExeption(error);
+    if (destinationKind == PATH_INACCESSIBLE) throw CFExeption(error, source);
     const PathKind sourceKind = GetPathKind(source, &error);
-    if (sourceKind == PATH_INACCESSIBLE) throw CFExeption(error);
+    if (sourceKind == PATH_INACCESSIBLE) throw CFExeption(error, source);
 
-    if (sourceKind == PATH_FOLDER && destinationKind == PATH_FILE) throw CFExeption(std::string("Wrong operation"));
+    if (sourceKind == PATH_FOLDER && destinationKind == PATH_FILE) throw CFExeption(std::string("Wrong operation"), source);
     if (sourceKind == PATH_FOLDER && destinationKind == PATH_FOLDER) {
-        const std::string notFound = source + " not found";
-        AddTrailingBackslash(source);
-        AddTrailingBackslash(destination);
-        const std::string pattern = source + "*.*";
-        WIN32_FIND_DATAA entry;
-        FindHandle find(::FindFirstFileA(pattern.c_str(), &entry));
-        if (!find) throw CFExeption(notFound);
-        find.reset();
-        const std::string name = LastFolderName(pattern);
+        // A drive or share root has no name of its own: its contents go straight into the destination.
+        const std::wstring name = ParentPath(source).empty() ? std::wstring() : LastPathPart(source);
         if (!name.empty()) {
-            destination += name;
             AddTrailingBackslash(destination);
-            CreateFolder(destination);
+            destination += name;
         }
-        CopyFolderContents(pattern, destination);
+        CopyFolderContents(source, destination);
     } else if (sourceKind == PATH_FILE && destinationKind == PATH_FILE) {
-        CopyOneFile(source, destination, SizeOfFile(source));
+        CopyOneFile(source, destination);
     } else if (sourceKind == PATH_FILE && destinationKind == PATH_FOLDER) {
         AddTrailingBackslash(destination);
-        CopyOneFile(source, destination + LastPathPart(source), SizeOfFile(source));
+        RemovePartialFiles(destination);
+        CopyOneFile(source, destination + LastPathPart(source));
     }
 }
 
-void CFileCopier::CopyFolderContents(const std::string& pattern, const std::string& destination) {
-    WIN32_FIND_DATAA entry;
-    FindHandle find(::FindFirstFileA(pattern.c_str(), &entry));
-    if (!find) return;
-    const std::string folder = pattern.substr(0, pattern.rfind('\\') + 1);
+void CFileCopier::CopyFolderContents(const std::wstring& folder, std::wstring destination) {
+    ThrowIfCancelled();
+    std::wstring pattern = folder;
+    AddTrailingBackslash(pattern);
+    WIN32_FIND_DATAW entry;
+    FindHandle find(::FindFirstFileExW((pattern + L"*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
+                                       nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!find) {
+        // Only an empty drive root lists nothing at all; anything else is a folder that did not arrive.
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND) Record(CopyIssue::Failed, folder, SystemErrorText(error), error);
+        return;
+    }
+    // Made only once the folder could be listed: a folder that did not arrive leaves no empty copy.
+    CreateFolder(destination, folder);
+    AddTrailingBackslash(destination);
+    RemovePartialFiles(destination);
     do {
         if (IsDots(entry)) continue;
-        const std::string path = folder + entry.cFileName;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (m_nDepthLimit == 0) continue;
-            const std::string subDestination = destination + entry.cFileName + "\\";
-            if (GetPathKind(subDestination) == PATH_MISSING) CreateFolder(subDestination);
-            if (m_nDepthLimit > 0) --m_nDepthLimit;
-            CopyFolderContents(path + "\\*.*", subDestination);
+        const std::wstring path = pattern + entry.cFileName;
+        const std::wstring target = destination + entry.cFileName;
+        const bool isFolder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (isFolder && (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+            // A junction or folder link may lead back up the tree or anywhere else on the computer.
+            Record(CopyIssue::LinkSkipped, path, std::string(), 0);
+        } else if (isFolder) {
+            CopyFolderContents(path, target);
         } else {
-            CopyOneFile(path, destination + entry.cFileName, FileSize(entry.nFileSizeHigh, entry.nFileSizeLow));
+            CopyOneFile(path, target);  // a file link is opened through, so its target's bytes arrive
         }
-    } while (::FindNextFileA(find.get(), &entry));
+    } while (::FindNextFileW(find.get(), &entry));
+    const DWORD error = ::GetLastError();
+    if (error != ERROR_NO_MORE_FILES) Record(CopyIssue::Failed, folder, SystemErrorText(error), error);
 }
 
-void CFileCopier::CopyOneFile(const std::string& source, std::string destination, uint64_t size) {
+void CFileCopier::CopyOneFile(const std::wstring& source, const std::wstring& destination) {
     ThrowIfCancelled();
-    // Trying the name and taking the next one when it is taken never overwrites, even if another program
-    // creates the same name meanwhile.
-    for (;;) {
-        const DWORD error = TransferFile(source, destination, m_buffer, m_pProgress);
-        if (error == 0) break;
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) throw CFExeption(error);
-        destination = MakeCopyName(destination);
+    const TransferResult result = TransferFile(source, destination, m_buffer, m_pProgress);
+    if (result.error == ERROR_REQUEST_ABORTED) throw CFExeption(result.error, source);
+    if (result.error && !result.sourceFailed) throw CFExeption(result.error, source);
+    if (result.error) {
+        Record(CopyIssue::Failed, source, SystemErrorText(result.error), result.error);
+    } else if (result.attributesError) {
+        Record(CopyIssue::AttributesNotKept, source, SystemErrorText(result.attributesError), result.attributesError);
     }
-    if (m_pProgress) m_pProgress->FileDone(size);
+    if (m_pProgress) m_pProgress->FileDone(result.bytes);
 }
 
 void CFileCopier::ThrowIfCancelled() const {
-    if (m_pProgress && m_pProgress->IsCancelled()) throw CFExeption(ERROR_REQUEST_ABORTED);
+    if (m_pProgress && m_pProgress->IsCancelled()) throw CFExeption(ERROR_REQUEST_ABORTED, std::wstring());
 }

@@ -2,6 +2,7 @@
 #include "discovery/device_list_rows.h"
 #include "framework/app.h"
 #include "framework/dpi.h"
+#include "framework/thread.h"
 #include "res/resource.h"
 #include "widgets/device_images.h"
 #include "widgets/device_list_layout.h"
@@ -86,6 +87,24 @@ void CDeviceListCtrl::PreSubclassWindow() {
     ::DragAcceptFiles(m_hWnd, TRUE);
 }
 
+namespace {
+// Posted to the list by a drop reader when its drop has been read.
+constexpr UINT UM_DROP_READ = WM_APP + 0x51;
+
+struct DropReaderJob {
+    std::shared_ptr<DropRead> drop;
+    HWND list;
+};
+
+UINT DropReaderThread(LPVOID param) {
+    const std::unique_ptr<DropReaderJob> job(static_cast<DropReaderJob*>(param));
+    ReadDrop(*job->drop);
+    job->drop->done = true;
+    ::PostMessageW(job->list, UM_DROP_READ, 0, 0);
+    return 0;
+}
+}  // namespace
+
 LRESULT CDeviceListCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == kMsgAppendWaitingRows) {
         if (!m_waitingRows.empty()) AppendBatch();
@@ -97,25 +116,51 @@ LRESULT CDeviceListCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (msg == fw::kDpiChangedAfterParent && m_images) LoadImagesForDpi();
+    if (msg == UM_DROP_READ) {
+        DeliverReadDrops();
+        return 0;
+    }
     return CListCtrl::WindowProc(msg, wParam, lParam);
 }
 
 void CDeviceListCtrl::OnDropFiles(HDROP drop) {
-    const UINT count = ::DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    auto read = std::make_shared<DropRead>();
+    read->acceptFlags = m_dropFlags;
+    const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT index = 0; index < count; ++index) {
         // Read at the name's own length: a cut-off name could stand for another existing file.
-        const UINT length = ::DragQueryFileA(drop, index, nullptr, 0);
-        std::string path(length + 1, '\0');
-        path.resize(::DragQueryFileA(drop, index, path.data(), length + 1));
-        const std::string target = ResolveShortcut(path);
-        if (!target.empty()) path = target;
-        uint32_t itemType = 0;
-        if (!ClassifyDropItem(path, m_dropFlags, itemType)) continue;
-        if ((m_dropFlags & DROP_USE_CALLBACK) && m_dropCallback && m_dropCallback(this, path, &itemType) != 0) break;
-    }
-    if (m_dropCallback) {
-        uint32_t endOfBatch = 0;
-        m_dropCallback(this, std::string(), &endOfBatch);
+        const UINT length = ::DragQueryFileW(drop, index, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        path.resize(::DragQueryFileW(drop, index, path.data(), length + 1));
+        read->names.push_back(path);
     }
     ::DragFinish(drop);
+    m_dropsBeingRead.push_back(read);
+    auto* job = new DropReaderJob{read, m_hWnd};
+    if (!AfxBeginThread(&DropReaderThread, job)) {
+        // Without a thread the drop is read here, late rather than never.
+        delete job;
+        ReadDrop(*read);
+        read->done = true;
+        DeliverReadDrops();
+    }
+}
+
+void CDeviceListCtrl::DeliverReadDrops() {
+    // A message box of the callback runs a message loop; the drop after it waits until this one is done.
+    if (m_bDelivering) return;
+    m_bDelivering = true;
+    while (!m_dropsBeingRead.empty() && m_dropsBeingRead.front()->done) {
+        const std::shared_ptr<DropRead> drop = m_dropsBeingRead.front();
+        m_dropsBeingRead.pop_front();
+        for (DroppedItem item : drop->items) {
+            if ((m_dropFlags & DROP_USE_CALLBACK) && m_dropCallback && m_dropCallback(this, item.path, &item.itemType) != 0)
+                break;
+        }
+        if (m_dropCallback) {
+            uint32_t endOfBatch = 0;
+            m_dropCallback(this, std::wstring(), &endOfBatch);
+        }
+    }
+    m_bDelivering = false;
 }

@@ -8,14 +8,16 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class CDeviceListCtrl;
 
 // Called once per accepted dropped item (a non-zero result stops the batch), then once more with an empty
-// path and item type 0 at the end of every drop. It may carry whatever context its owner gives it.
-using DropItemCallback = std::function<int(CDeviceListCtrl* list, const std::string& path, uint32_t* itemType)>;
+// path and item type 0 at the end of every drop, on the list's thread once the drop has been read. It may
+// carry whatever context its owner gives it.
+using DropItemCallback = std::function<int(CDeviceListCtrl* list, const std::wstring& path, uint32_t* itemType)>;
 
 struct DropMode {
     uint32_t flags;
@@ -51,9 +53,13 @@ private:
     void LoadImagesForDpi();
     void OnDropFiles(HDROP drop);
     void AppendBatch();
+    // Hands the drops that have been read on to the callback, in the order they were made.
+    void DeliverReadDrops();
 
     uint32_t m_dropFlags = DROP_ACCEPT_FILES | DROP_ACCEPT_FOLDERS;
     DropItemCallback m_dropCallback;
+    std::deque<std::shared_ptr<DropRead>> m_dropsBeingRead;  // in drop order
+    bool m_bDelivering = false;
     bool m_oleInitialized = false;
     fw::unique_himagelist m_images;
     std::deque<DeviceListRow> m_waitingRows;

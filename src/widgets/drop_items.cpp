@@ -2,24 +2,19 @@
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
-#include <sys/stat.h>
-#include <vector>
 
-std::string ResolveShortcut(const std::string& path) {
-    if (path.empty()) return std::string();
-    IShellLinkA* link = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+std::wstring ResolveShortcut(const std::wstring& path) {
+    if (path.empty()) return std::wstring();
+    IShellLinkW* link = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                   reinterpret_cast<void**>(&link))))
-        return std::string();
-    std::string target;
+        return std::wstring();
+    std::wstring target;
     IPersistFile* file = nullptr;
     if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        const int length = ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-        std::vector<wchar_t> wide(static_cast<size_t>(length > 0 ? length : 1));
-        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
-        if (SUCCEEDED(file->Load(wide.data(), STGM_READ))) {
-            char buffer[MAX_PATH] = {};
-            WIN32_FIND_DATAA unused;
+        if (SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
+            wchar_t buffer[MAX_PATH] = {};
+            WIN32_FIND_DATAW unused;
             if (SUCCEEDED(link->GetPath(buffer, MAX_PATH, &unused, SLGP_UNCPRIORITY))) target = buffer;
         }
         file->Release();
@@ -28,16 +23,27 @@ std::string ResolveShortcut(const std::string& path) {
     return target;
 }
 
-bool ClassifyDropItem(const std::string& path, uint32_t acceptFlags, uint32_t& itemType) {
-    struct _stat64 status;
-    if (::_stat64(path.c_str(), &status) != 0) return false;
-    if ((acceptFlags & DROP_ACCEPT_FOLDERS) && (status.st_mode & _S_IFDIR)) {
+bool ClassifyDropItem(const std::wstring& path, uint32_t acceptFlags, uint32_t& itemType) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        if (!(acceptFlags & DROP_ACCEPT_FOLDERS)) return false;
         itemType = DROP_ITEM_FOLDER;
         return true;
     }
-    if ((acceptFlags & DROP_ACCEPT_FILES) && (status.st_mode & _S_IFREG)) {
-        itemType = DROP_ITEM_FILE;
-        return true;
+    // Devices and the like are no files to copy.
+    if (!(acceptFlags & DROP_ACCEPT_FILES) || (data.dwFileAttributes & FILE_ATTRIBUTE_DEVICE)) return false;
+    itemType = DROP_ITEM_FILE;
+    return true;
+}
+
+void ReadDrop(DropRead& drop) {
+    const bool comStarted = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    for (std::wstring path : drop.names) {
+        const std::wstring target = ResolveShortcut(path);
+        if (!target.empty()) path = target;
+        uint32_t itemType = 0;
+        if (ClassifyDropItem(path, drop.acceptFlags, itemType)) drop.items.push_back({path, itemType});
     }
-    return false;
+    if (comStarted) ::CoUninitialize();
 }

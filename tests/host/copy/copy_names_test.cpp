@@ -2,50 +2,69 @@
 #include <gtest/gtest.h>
 
 TEST(CopyNames, SequenceKeepsTheWholeName) {
-    std::string name = "\\\\nas\\Shared Media\\Music\\a.mp3";
-    const char* expected[] = {"Copy of a.mp3", "Copy (1) of a.mp3", "Copy (2) of a.mp3", "Copy (3) of a.mp3"};
-    for (const char* next : expected) {
+    std::wstring name = L"\\\\nas\\Shared Media\\Music\\a.mp3";
+    const wchar_t* expected[] = {L"Copy of a.mp3", L"Copy (1) of a.mp3", L"Copy (2) of a.mp3", L"Copy (3) of a.mp3"};
+    for (const wchar_t* next : expected) {
         name = MakeCopyName(name);
-        EXPECT_EQ(name, std::string("\\\\nas\\Shared Media\\Music\\") + next);
+        EXPECT_EQ(name, std::wstring(L"\\\\nas\\Shared Media\\Music\\") + next);
     }
-    EXPECT_EQ(MakeCopyName("C:\\x\\Copy (9) of a.mp3"), "C:\\x\\Copy (10) of a.mp3");
-    EXPECT_EQ(MakeCopyName("C:README"), "C:Copy of README");
-    EXPECT_EQ(MakeCopyName("C:\\x.d\\notes"), "C:\\x.d\\Copy of notes");
+    EXPECT_EQ(MakeCopyName(L"C:\\x\\Copy (9) of a.mp3"), L"C:\\x\\Copy (10) of a.mp3");
+    EXPECT_EQ(MakeCopyName(L"C:README"), L"C:Copy of README");
+    EXPECT_EQ(MakeCopyName(L"C:\\x.d\\notes"), L"C:\\x.d\\Copy of notes");
+    EXPECT_EQ(MakeCopyName(L"\\\\?\\UNC\\nas\\Data\\Trip \U0001F334\\a."), L"\\\\?\\UNC\\nas\\Data\\Trip \U0001F334\\Copy of a.");
 }
 
 TEST(CopyNames, OnlyARealCopyPrefixCountsAsAnEarlierCopy) {
-    EXPECT_EQ(MakeCopyName("C:\\x\\My Copy 1.txt"), "C:\\x\\Copy of My Copy 1.txt");
-    EXPECT_EQ(MakeCopyName("C:\\x\\Copy of Photo (2).jpg"), "C:\\x\\Copy (1) of Photo (2).jpg");
-    EXPECT_EQ(MakeCopyName("C:\\x\\Copy (2 of a.txt"), "C:\\x\\Copy of Copy (2 of a.txt");
-    EXPECT_EQ(MakeCopyName("C:\\x\\Copy () of a.txt"), "C:\\x\\Copy of Copy () of a.txt");
-    EXPECT_EQ(MakeCopyName("C:\\x\\copy of a.txt"), "C:\\x\\Copy of copy of a.txt");
+    EXPECT_EQ(MakeCopyName(L"C:\\x\\My Copy 1.txt"), L"C:\\x\\Copy of My Copy 1.txt");
+    EXPECT_EQ(MakeCopyName(L"C:\\x\\Copy of Photo (2).jpg"), L"C:\\x\\Copy (1) of Photo (2).jpg");
+    EXPECT_EQ(MakeCopyName(L"C:\\x\\Copy (2 of a.txt"), L"C:\\x\\Copy of Copy (2 of a.txt");
+    EXPECT_EQ(MakeCopyName(L"C:\\x\\Copy () of a.txt"), L"C:\\x\\Copy of Copy () of a.txt");
+    EXPECT_EQ(MakeCopyName(L"C:\\x\\copy of a.txt"), L"C:\\x\\Copy of copy of a.txt");
     // Ten digits could overflow the count: such a name is no numbered copy.
-    EXPECT_EQ(MakeCopyName("C:\\x\\Copy (9999999999) of a"), "C:\\x\\Copy of Copy (9999999999) of a");
-    EXPECT_EQ(MakeCopyName("C:\\x\\Copy (999999999) of a"), "C:\\x\\Copy (1000000000) of a");
+    EXPECT_EQ(MakeCopyName(L"C:\\x\\Copy (9999999999) of a"), L"C:\\x\\Copy of Copy (9999999999) of a");
+    EXPECT_EQ(MakeCopyName(L"C:\\x\\Copy (999999999) of a"), L"C:\\x\\Copy (1000000000) of a");
 }
 
-TEST(CopyNames, FolderRulesOfTheWalk) {
-    EXPECT_EQ(LastFolderName("C:\\Photos\\*.*"), "Photos");
-    EXPECT_EQ(LastFolderName("C:\\*.*"), "");
-    EXPECT_EQ(LastFolderName("\\\\pc\\share\\*.*"), "share");
+TEST(CopyNames, ExtendedLengthPathsAndBack) {
+    struct Case {
+        const wchar_t* path;
+        const wchar_t* extended;
+        const wchar_t* parent;  // of the extended form
+    };
+    const Case cases[] = {
+        {L"C:\\Music\\a.mp3", L"\\\\?\\C:\\Music\\a.mp3", L"\\\\?\\C:\\Music"},
+        {L"C:/Music/Trip./", L"\\\\?\\C:\\Music\\Trip.", L"\\\\?\\C:\\Music"},  // the trailing dot stays a name
+        {L"C:\\Music", L"\\\\?\\C:\\Music", L"\\\\?\\C:\\"},
+        {L"C:\\", L"\\\\?\\C:\\", L""},
+        {L"\\\\nas\\Shared Data\\Others\\", L"\\\\?\\UNC\\nas\\Shared Data\\Others", L"\\\\?\\UNC\\nas\\Shared Data"},
+        {L"\\\\nas\\Shared Data", L"\\\\?\\UNC\\nas\\Shared Data", L""},  // nothing above a share
+        {L"\\\\?\\C:\\x", L"\\\\?\\C:\\x", L"\\\\?\\C:\\"},
+        {L"Music\\a.mp3", L"Music\\a.mp3", L"Music"},  // relative: left alone
+        {L"\\\\.\\pipe\\x", L"\\\\.\\pipe\\x", L"\\\\.\\pipe"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ExtendedLengthPath(c.path), c.extended) << c.path;
+        EXPECT_EQ(ParentPath(c.extended), c.parent) << c.path;
+    }
+    EXPECT_EQ(PlainPath(L"\\\\?\\UNC\\nas\\Shared Data\\a"), L"\\\\nas\\Shared Data\\a");
+    EXPECT_EQ(PlainPath(L"\\\\?\\C:\\a"), L"C:\\a");
+    EXPECT_EQ(PlainPath(L"C:\\a"), L"C:\\a");
 
-    EXPECT_EQ(DepthLimitFor("D:\\A", "D:\\A\\B"), 1);
-    EXPECT_EQ(DepthLimitFor("D:\\A", "d:\\a\\B\\C"), 2);
-    EXPECT_EQ(DepthLimitFor("D:\\A", "D:\\A"), 0);
-    EXPECT_EQ(DepthLimitFor("D:\\A", "D:\\AB"), -1);  // a sibling whose name starts the same is not inside
-    EXPECT_EQ(DepthLimitFor("D:\\A", "\\\\nas\\Shared Data\\Others"), -1);
-
-    EXPECT_TRUE(IsParentFolderText("C:\\Trip", "c:"));
-    EXPECT_TRUE(IsParentFolderText("\\\\nas\\Shared Data\\Others\\Trip", "\\\\NAS\\shared data\\others"));
-    EXPECT_FALSE(IsParentFolderText("C:\\Trip", "C:\\"));  // taken as written: no backslash is added or cut
-    EXPECT_FALSE(IsParentFolderText("Trip", ""));
-
-    EXPECT_EQ(LastPathPart("C:\\Music\\a.mp3"), "a.mp3");
-    EXPECT_EQ(LastPathPart("\\\\pc\\share\\Trip\\"), "Trip");
-    EXPECT_EQ(LastPathPart("C:a.mp3"), "a.mp3");
-
-    std::string path = "C:\\a";
+    EXPECT_EQ(LastPathPart(L"C:\\Music\\a.mp3"), L"a.mp3");
+    EXPECT_EQ(LastPathPart(L"\\\\pc\\share\\Trip\\"), L"Trip");
+    EXPECT_EQ(LastPathPart(L"C:a.mp3"), L"a.mp3");
+    std::wstring path = L"C:\\a";
     AddTrailingBackslash(path);
     AddTrailingBackslash(path);
-    EXPECT_EQ(path, "C:\\a\\");
+    EXPECT_EQ(path, L"C:\\a\\");
+}
+
+TEST(CopyNames, PartialNamesAreRecognisedAndFitTheNameLimit) {
+    EXPECT_EQ(PartialFileName(L"movie.avi"), L"~movie.avi.qmpart");
+    EXPECT_TRUE(IsPartialFileName(PartialFileName(L"movie.avi")));
+    const std::wstring longest(255, L'x');
+    EXPECT_EQ(PartialFileName(longest).size(), 255u);
+    EXPECT_TRUE(IsPartialFileName(PartialFileName(longest)));
+    for (const wchar_t* name : {L"movie.avi", L"~movie.avi", L"movie.qmpart", L"~.qmpart", L"x~a.qmpart"})
+        EXPECT_FALSE(IsPartialFileName(name)) << name;
 }

@@ -14,7 +14,7 @@ using scratch::Write;
 
 namespace {
 struct DropCall {
-    std::string path;
+    std::wstring path;
     uint32_t itemType;
     bool operator==(const DropCall& other) const { return path == other.path && itemType == other.itemType; }
 };
@@ -22,7 +22,7 @@ struct DropCall {
 // Records every call; answers `answer` to item calls.
 void RecordDrops(CDeviceListCtrl& list, std::vector<DropCall>& calls, int answer) {
     list.SetDropMode({DROP_ACCEPT_FILES | DROP_ACCEPT_FOLDERS | DROP_USE_CALLBACK,
-                      [&calls, answer](CDeviceListCtrl*, const std::string& path, uint32_t* itemType) {
+                      [&calls, answer](CDeviceListCtrl*, const std::wstring& path, uint32_t* itemType) {
                           calls.push_back({path, *itemType});
                           return path.empty() ? -1 : answer;
                       }});
@@ -40,6 +40,8 @@ void MakeShortcut(const std::string& link, const std::string& target) {
     file->Release();
     shellLink->Release();
 }
+
+std::wstring W(const std::string& path) { return std::wstring(path.begin(), path.end()); }
 
 std::string Bytes(const std::string& seed) {
     std::string bytes;
@@ -59,23 +61,28 @@ TEST(DropIntake, ItemsAreHandedOnInOrderThenOneEndOfBatch) {
     std::vector<DropCall> calls;
     RecordDrops(window.List(), calls, 0);
     window.PostDrop({folder + "\\a.mp3", folder + "\\gone.txt", folder + "\\Trip.2005", folder + "\\Song.lnk"});
-    testbed::PumpFor(200);
-    EXPECT_EQ(calls, (std::vector<DropCall>{{folder + "\\a.mp3", DROP_ITEM_FILE},
-                                            {folder + "\\Trip.2005", DROP_ITEM_FOLDER},
-                                            {folder + "\\song.mp3", DROP_ITEM_FILE},  // the shortcut's target
-                                            {"", 0}}));
+    // The drop is read on a worker: the window thread goes on meanwhile.
+    const auto batchEnded = [&] { return !calls.empty() && calls.back().itemType == 0; };
+    EXPECT_TRUE(testbed::PumpUntil(batchEnded, 5000));
+    EXPECT_EQ(calls, (std::vector<DropCall>{{W(folder + "\\a.mp3"), DROP_ITEM_FILE},
+                                            {W(folder + "\\Trip.2005"), DROP_ITEM_FOLDER},
+                                            {W(folder + "\\song.mp3"), DROP_ITEM_FILE},  // the shortcut's target
+                                            {L"", 0}}));
 
     // A refusal stops the drop at once; the end-of-batch call still comes.
     calls.clear();
     RecordDrops(window.List(), calls, -1);
     window.PostDrop({folder + "\\a.mp3", folder + "\\song.mp3", folder + "\\Trip.2005"});
-    testbed::PumpFor(200);
-    EXPECT_EQ(calls, (std::vector<DropCall>{{folder + "\\a.mp3", DROP_ITEM_FILE}, {"", 0}}));
+    EXPECT_TRUE(testbed::PumpUntil(batchEnded, 5000));
+    EXPECT_EQ(calls, (std::vector<DropCall>{{W(folder + "\\a.mp3"), DROP_ITEM_FILE}, {L"", 0}}));
 
+    // Two drops in a row are handed on in the order they were made.
     calls.clear();
+    RecordDrops(window.List(), calls, 0);
     window.PostDrop({folder + "\\gone.txt", folder + "\\gone.jpg"});
-    testbed::PumpFor(200);
-    EXPECT_EQ(calls, (std::vector<DropCall>{{"", 0}}));
+    window.PostDrop({folder + "\\Trip.2005"});
+    EXPECT_TRUE(testbed::PumpUntil([&] { return calls.size() >= 3; }, 5000));
+    EXPECT_EQ(calls, (std::vector<DropCall>{{L"", 0}, {W(folder + "\\Trip.2005"), DROP_ITEM_FOLDER}, {L"", 0}}));
 }
 
 TEST(CopyDrop, TwoFilesArriveInMusicAndPhotoWithTheirBytes) {
@@ -108,12 +115,16 @@ TEST(CopyDrop, CancelStopsTheLargeFirstItemAndLeavesNoPartialFile) {
     window.PostDrop({folder + "\\" + big, folder + "\\" + next});
     HWND progress = nullptr;
     ASSERT_TRUE(testbed::PumpUntil([&] { return (progress = FindCopyProgressWindow()) != nullptr; }, 10000));
-    ASSERT_TRUE(testbed::PumpUntil([&] { return IsFile(music + big); }, 10000));
+    // The bytes go to a partial file; the final name appears only for a complete copy.
+    const std::string partial = music + "~" + big + ".qmpart";
+    ASSERT_TRUE(testbed::PumpUntil([&] { return IsFile(partial); }, 10000));
+    EXPECT_FALSE(IsFile(music + big));
     EXPECT_EQ(testbed::ItemText(progress, IDC_COPY_STATUS), "Copying " + big + " to " + music.substr(0, music.size() - 1) + "...");
     ::PostMessageA(progress, WM_COMMAND, IDCANCEL, 0);
 
     ASSERT_TRUE(window.WaitUntilCopied(30000));
     EXPECT_FALSE(IsFile(music + big));
+    EXPECT_FALSE(IsFile(partial));
     EXPECT_FALSE(IsFile(music + next));
     EXPECT_TRUE(window.Host().Messages().empty());  // the user cancelled: nothing to report
     EXPECT_TRUE(testbed::PumpUntil([] { return !FindCopyProgressWindow(); }, 3000));
@@ -133,7 +144,7 @@ TEST(CopyDrop, ASecondDropWaitsBehindTheFirstAndOutlivesItsCancel) {
     window.PostDrop({folder + "\\" + later});
     HWND first = nullptr;
     ASSERT_TRUE(testbed::PumpUntil([&] { return (first = FindCopyProgressWindow()) != nullptr; }, 10000));
-    ASSERT_TRUE(testbed::PumpUntil([&] { return IsFile(music + big); }, 10000));
+    ASSERT_TRUE(testbed::PumpUntil([&] { return IsFile(music + "~" + big + ".qmpart"); }, 10000));
     EXPECT_FALSE(IsFile(music + later));  // queued behind the running drop
     ::PostMessageA(first, WM_COMMAND, IDCANCEL, 0);
 

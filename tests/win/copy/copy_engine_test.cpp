@@ -13,6 +13,8 @@ using scratch::Write;
 namespace {
 using Names = std::vector<std::string>;
 
+std::wstring W(const std::string& path) { return std::wstring(path.begin(), path.end()); }
+
 // C:\...\Trip with a.txt and Day1\b.jpg.
 std::string MakeTrip(const std::string& where) {
     const std::string trip = where + "\\Trip";
@@ -29,14 +31,14 @@ TEST(CopyEngine, FolderMergesIntoTheShareAndTakenNamesGetCopyNames) {
     const std::string others = std::string(scratch::kDataShare) + "\\" + scratch::UniqueName("Others");
 
     CFileCopier first;
-    ASSERT_TRUE(first.Copy(trip, others)) << first.LastErrorText();  // the missing destination is made
+    ASSERT_TRUE(first.Copy(W(trip), W(others))) << first.LastErrorText();  // the missing destination is made
     EXPECT_EQ(first.LastErrorText(), "No error");
     EXPECT_EQ(first.LastErrorCode(), 0u);
     EXPECT_EQ(List(others + "\\Trip"), (Names{"Day1", "a.txt"}));
     EXPECT_EQ(Read(others + "\\Trip\\Day1\\b.jpg"), Read(trip + "\\Day1\\b.jpg"));
 
     CFileCopier again;
-    ASSERT_TRUE(again.Copy(trip, others)) << again.LastErrorText();
+    ASSERT_TRUE(again.Copy(W(trip), W(others))) << again.LastErrorText();
     EXPECT_EQ(List(others), Names{"Trip"});
     EXPECT_EQ(List(others + "\\Trip"), (Names{"Copy of a.txt", "Day1", "a.txt"}));
     EXPECT_EQ(List(others + "\\Trip\\Day1"), (Names{"Copy of b.jpg", "b.jpg"}));
@@ -48,29 +50,33 @@ TEST(CopyEngine, FolderMergesIntoTheShareAndTakenNamesGetCopyNames) {
     const std::string song = scratch::NewLocalFolder() + "\\a.mp3";
     Write(song, "new song");
     CFileCopier copier;
-    ASSERT_TRUE(copier.Copy(song, music));
+    ASSERT_TRUE(copier.Copy(W(song), W(music)));
     EXPECT_EQ(Read(music + "\\Copy (2) of a.mp3"), "new song");
     EXPECT_EQ(Read(music + "\\a.mp3"), "a.mp3");
 
     // Onto an existing file: the copy lands beside it under that file's copy name.
-    ASSERT_TRUE(CFileCopier().Copy(song, music + "\\Copy of a.mp3"));
+    ASSERT_TRUE(CFileCopier().Copy(W(song), W(music + "\\Copy of a.mp3")));
     EXPECT_EQ(Read(music + "\\Copy (3) of a.mp3"), "new song");
 }
 
-TEST(CopyEngine, DestinationInsideTheSourceIsNotCopiedIntoItself) {
+TEST(CopyEngine, DestinationInsideTheSourceIsRefusedWhateverSpellsIt) {
     const std::string a = scratch::NewLocalFolder() + "\\A";
     scratch::MakeFolder(a);
     scratch::MakeFolder(a + "\\B");
     Write(a + "\\top.txt", "top");
     Write(a + "\\B\\inner.txt", "inner");
 
-    CFileCopier copier;
-    ASSERT_TRUE(copier.Copy(a, a + "\\B")) << copier.LastErrorText();
-    EXPECT_EQ(List(a + "\\B\\A"), (Names{"B", "top.txt"}));
-    EXPECT_EQ(List(a + "\\B\\A\\B"), (Names{"inner.txt"}));  // the one descent allowed; the copy is not re-entered
+    // Spelt as it is, in another case, with "/" and below a folder still to be made.
+    for (const std::string& destination : {a + "\\B", a + "\\b\\", a + "/B/New"}) {
+        CFileCopier copier;
+        EXPECT_FALSE(copier.Copy(W(a), W(destination))) << destination;
+        ASSERT_EQ(copier.Problems().size(), 1u) << destination;
+        EXPECT_EQ(copier.Problems()[0].issue, CopyIssue::IntoItself) << destination << ": " << copier.Problems()[0].text;
+        EXPECT_EQ(List(a + "\\B"), (Names{"inner.txt"})) << destination;  // nothing copied
+    }
 
     // A folder whose parent is the destination: nothing to do.
-    ASSERT_TRUE(CFileCopier().Copy(a + "\\B", a));
+    ASSERT_TRUE(CFileCopier().Copy(W(a + "\\B"), W(a)));
     EXPECT_EQ(List(a), (Names{"B", "top.txt"}));
 }
 
@@ -80,22 +86,22 @@ TEST(CopyEngine, FailuresCarryTheSystemsReason) {
     // One missing level is made; two are not.
     const std::string deep = std::string(scratch::kDataShare) + "\\" + scratch::UniqueName("none") + "\\deeper";
     CFileCopier missingParent;
-    EXPECT_FALSE(missingParent.Copy(trip, deep));
+    EXPECT_FALSE(missingParent.Copy(W(trip), W(deep)));
     EXPECT_EQ(missingParent.LastErrorCode(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
     EXPECT_EQ(missingParent.LastErrorText(), SystemErrorText(ERROR_PATH_NOT_FOUND));
     EXPECT_FALSE(missingParent.LastErrorText().empty());
 
     CFileCopier ontoFile;
-    EXPECT_FALSE(ontoFile.Copy(trip, trip + "\\a.txt"));
+    EXPECT_FALSE(ontoFile.Copy(W(trip), W(trip + "\\a.txt")));
     EXPECT_EQ(ontoFile.LastErrorText(), "Wrong operation");
     EXPECT_EQ(ontoFile.LastErrorCode(), 0u);
 
     CFileCopier missingSource;
-    EXPECT_FALSE(missingSource.Copy(trip + "\\gone.mp3", trip));
+    EXPECT_FALSE(missingSource.Copy(W(trip + "\\gone.mp3"), W(trip)));
     EXPECT_EQ(missingSource.LastErrorText(), trip + "\\gone.mp3 not found");
 
     // An appliance that is not there is a failure, not "nothing to do".
     CFileCopier unreachable;
-    EXPECT_FALSE(unreachable.Copy(trip + "\\a.txt", "\\\\NoSuchBox\\Shared Media\\Music"));
+    EXPECT_FALSE(unreachable.Copy(W(trip + "\\a.txt"), W("\\\\NoSuchBox\\Shared Media\\Music")));
     EXPECT_NE(unreachable.LastErrorCode(), 0u);
 }

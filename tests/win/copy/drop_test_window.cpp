@@ -40,17 +40,27 @@ DropTestWindow::~DropTestWindow() {
 
 void DropTestWindow::InstallCopyCallback() {
     CCopyQueue* queue = m_queue.get();
+    m_copying = true;
     m_list.SetDropMode({DROP_ACCEPT_FILES | DROP_ACCEPT_FOLDERS | DROP_USE_CALLBACK,
-                        [queue](CDeviceListCtrl* list, const std::string& path, uint32_t* itemType) {
+                        [this, queue](CDeviceListCtrl* list, const std::wstring& path, uint32_t* itemType) {
+                            if (path.empty()) ++m_dropsEnded;
                             return queue->CopyDroppedItem(path, *itemType, [list] { return list->GetItemText(0, 0); });
                         }});
 }
 
-void DropTestWindow::PostDrop(const std::vector<std::string>& paths) const { PostFileDrop(m_list.m_hWnd, paths); }
+void DropTestWindow::PostDrop(const std::vector<std::string>& paths) {
+    if (m_copying) ++m_dropsPosted;
+    PostFileDrop(m_list.m_hWnd, paths);
+}
+
+void DropTestWindow::PostDrop(const std::vector<std::wstring>& paths) {
+    if (m_copying) ++m_dropsPosted;
+    PostWideFileDrop(m_list.m_hWnd, paths);
+}
 
 bool DropTestWindow::WaitUntilCopied(DWORD timeoutMs) const {
-    testbed::PumpFor(100);  // the posted drop is read first
-    return testbed::PumpUntil([this] { return !m_queue->IsBusy(); }, timeoutMs);
+    // The posted drops are read on a worker first.
+    return testbed::PumpUntil([this] { return m_dropsEnded == m_dropsPosted && !m_queue->IsBusy(); }, timeoutMs);
 }
 
 LRESULT DropTestWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {

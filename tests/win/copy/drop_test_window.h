@@ -37,9 +37,11 @@ public:
     RecordingHost& Host() { return *m_host; }
     // Installs the copy queue as the list's drop callback; the first row is the destination.
     void InstallCopyCallback();
-    // Posts a real HDROP naming `paths` to the list, as the shell does.
-    void PostDrop(const std::vector<std::string>& paths) const;
-    // Pumps messages until the queue is idle (all copied and reported); false on time-out.
+    // Posts a real HDROP naming `paths` to the list, as the shell does (ANSI or wide names).
+    void PostDrop(const std::vector<std::string>& paths);
+    void PostDrop(const std::vector<std::wstring>& paths);
+    // Pumps messages until every posted drop has been read and the queue is idle (all copied and
+    // reported); false on time-out. Needs InstallCopyCallback.
     bool WaitUntilCopied(DWORD timeoutMs = 20000) const;
 
 protected:
@@ -49,6 +51,9 @@ private:
     std::shared_ptr<RecordingHost> m_host = std::make_shared<RecordingHost>();
     CDeviceListCtrl m_list;
     std::unique_ptr<CCopyQueue> m_queue;
+    bool m_copying = false;  // the copy queue is the drop callback
+    int m_dropsPosted = 0;
+    int m_dropsEnded = 0;
 };
 
 // The top-level copy progress window of this process, or null.

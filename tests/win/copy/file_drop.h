@@ -5,3 +5,4 @@
 #include <vector>
 
 void PostFileDrop(HWND target, const std::vector<std::string>& paths);
+void PostWideFileDrop(HWND target, const std::vector<std::wstring>& paths);
