@@ -23,3 +23,10 @@ std::string CQuickmapDlg::ChooseDropDevice() {
     }
     return m_state.SelectedEntry()->name;
 }
+
+bool CQuickmapDlg::ConfirmQuitWhileCopying() { return m_copyQueue->ConfirmQuit(); }
+
+void CQuickmapDlg::StopCopyingForQuit() {
+    // The worker stops at its next piece and removes its partial file; the process must be gone within 2 s.
+    m_copyQueue->CancelAllAndWait(1500);
+}

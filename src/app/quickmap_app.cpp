@@ -82,7 +82,8 @@ BOOL CQuickmapApp::ForwardToRunningInstance() {
     case ForwardedCommand::Show: break;
     }
     // A message box ignores these command ids, so posting to each window with the caption is safe.
-    for (HWND window : WindowsWithCaption(kInstanceName)) ::PostMessageA(window, WM_COMMAND, command, 0);
+    for (HWND window : WindowsWithCaption(kInstanceName))
+        ::PostMessageA(window, WM_COMMAND, command, command == ID_CMD_EXIT ? kExitWithoutAsking : 0);
     return TRUE;
 }
 

@@ -5,6 +5,9 @@
 #include "framework/wnd.h"
 #include "res/command_ids.h"
 
+// lParam of an ID_CMD_EXIT that needs no question first (a second start's, or one already asked).
+constexpr LPARAM kExitWithoutAsking = 1;
+
 extern const char kInstanceName[];      // mutex name and the wizard window's caption
 extern const char kRunKeyPath[];
 extern const char kRunValueName[];

@@ -277,11 +277,16 @@ bool CQuickmapDlg::OnCommand(WORD id, WORD code, HWND control) {
     case IDC_HELP_BUTTON: ShowHelp(); return true;
     case IDOK: HideToTray(); return true;
     case IDCANCEL:
-        PostMessage(WM_COMMAND, ID_CMD_EXIT, 0);
+        if (!ConfirmQuitWhileCopying()) return true;
+        PostMessage(WM_COMMAND, ID_CMD_EXIT, kExitWithoutAsking);
         ShowWindow(SW_HIDE);
         return true;
     case ID_CMD_SHOW: ShowFromTray(); return true;
-    case ID_CMD_EXIT: ExitProgram(); return true;
+    case ID_CMD_EXIT:
+        // The tray menu's Exit asks while a copy runs; a second start's has nobody to ask.
+        if (reinterpret_cast<LPARAM>(control) != kExitWithoutAsking && !ConfirmQuitWhileCopying()) return true;
+        ExitProgram();
+        return true;
     case ID_CMD_ABOUT: ShowAboutBox(); return true;
     case ID_COPY_STARTED: m_copyQueue->OnCopyStarted(); return true;
     case ID_DEVICE_OPEN: OpenSelectedShare(); return true;
@@ -390,6 +395,9 @@ bool CQuickmapDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
         FitBannerToDpi();
         return false;
     }
+    case WM_ENDSESSION:
+        if (wParam) StopCopyingForQuit();  // the process ends when this returns
+        return true;
     case WM_TRAY_CALLBACK: OnTrayCallback(static_cast<UINT>(lParam)); return true;
     case WM_HOTKEY: OnHotKey(static_cast<int>(wParam)); return true;
     case UM_NO_SHARES: OnNoShares(); return true;

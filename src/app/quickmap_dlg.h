@@ -131,6 +131,8 @@ private:
     std::string ChooseDropDevice();
     std::string GetBrowserPath();
     void OpenByShell(const std::string& file, const std::string& parameters);
+    bool ConfirmQuitWhileCopying();
+    void StopCopyingForQuit();
 
     std::shared_ptr<CWizardLink> m_link;  // shared with the workers, outlives this window
     std::unique_ptr<CCopyQueue> m_copyQueue;

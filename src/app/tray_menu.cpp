@@ -147,6 +147,7 @@ void CQuickmapDlg::OnHotKey(int id) {
 }
 
 void CQuickmapDlg::ExitProgram() {
+    StopCopyingForQuit();
     m_trayIcon.Delete(m_hWnd);
     m_popupMenu.reset();
     ::PostQuitMessage(0);
