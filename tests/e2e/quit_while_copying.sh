@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Quitting while a drop is copied to the appliance (Escape with Yes to the question, and -uninstall from a
+# second start): the copy stops, no partial file is left, no file stands under its final name with other
+# bytes than its source, and the process is gone within 2 s.
+set -euo pipefail
+# shellcheck source=SCRIPTDIR/../../scripts/lib/testbed.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/testbed.sh"
+
+EXE=${QUICKMAP_EXE:-$TB_BUILD/windows/Quickmap.exe}
+UIDRIVER=$TB_BUILD/windows/tools/uidriver.exe
+CAPTION='Harborbox Quickmap'
+DEVICE_LIST=1022
+MESSAGE_TEXT=65535
+WM_COMMAND=0x111
+IDCANCEL=2
+IDYES=6
+TB_WINE_TIMEOUT=30 # read by tb_wine
+
+drop() {
+  local paths=() path
+  for path in "$@"; do paths+=("$(tb_winpath "$path")"); done
+  tb_wine "$UIDRIVER" drop "$CAPTION" "$DEVICE_LIST" "${paths[@]}" >/dev/null 2>&1
+}
+
+quickmap_gone() { tb_pid_gone "$QUICKMAP_PID"; }
+some_arrived() { [[ -n $(find "$OTHERS/$1" -type f -name 'part*' -print -quit 2>/dev/null) ]]; }
+
+# A folder of many small files, so that the copy is surely still running when the quit comes.
+make_folder() {
+  mkdir -p "$FILES/$1"
+  head -c 160M /dev/urandom | split -b 4096 -a 4 - "$FILES/$1/part"
+}
+
+# Every file under a final name has its source's bytes, and no partial file is left anywhere.
+nothing_damaged() {
+  local folder=$1 leftovers
+  leftovers=$(find "$SHARES" -name '~*.qmpart' | head -n 3)
+  [[ -z $leftovers ]] || { echo "partial files left: $leftovers" >&2; return 1; }
+  python3 - "$FILES/$folder" "$OTHERS/$folder" <<'PY' >&2
+import os, sys
+source, copy = sys.argv[1], sys.argv[2]
+names = os.listdir(copy) if os.path.isdir(copy) else []
+bad = [n for n in names if open(os.path.join(copy, n), 'rb').read() != open(os.path.join(source, n), 'rb').read()]
+print(f"{len(names)} of {len(os.listdir(source))} files arrived before the quit")
+sys.exit(1 if bad or len(names) == len(os.listdir(source)) else 0)
+PY
+}
+
+start_quickmap() {
+  tb_wine_bg "$TB_LOGS/$1.out" "$EXE"
+  QUICKMAP_PID=$TB_LAST_PID
+  # The first scan starts 200 ms after the window and lists the appliance about 2 s later.
+  tb_wait_until 30 test -s "$SIM_LOG" || { echo "no scan reached the appliance" >&2; return 1; }
+  sleep 4
+}
+
+escape_stops_the_copy() {
+  start_quickmap escape || return 1
+  drop "$FILES/Escape"
+  tb_wait_until 30 some_arrived Escape || { echo "nothing arrived" >&2; return 1; }
+  tb_wine "$UIDRIVER" post "$CAPTION" "$DEVICE_LIST" $WM_COMMAND $IDCANCEL 0 || return 1
+  sleep 0.5
+  tb_x import -window root "$TB_BUILD/e2e-quit-while-copying.png" || true
+  tb_wine "$UIDRIVER" post "$CAPTION" "$MESSAGE_TEXT" $WM_COMMAND $IDYES 0 || { echo "no question" >&2; return 1; }
+  tb_wait_until 2 quickmap_gone || { echo "still running 2 s after the answer" >&2; return 1; }
+  nothing_damaged Escape
+}
+
+uninstall_stops_the_copy() {
+  start_quickmap uninstall || return 1
+  drop "$FILES/Uninstall"
+  tb_wait_until 30 some_arrived Uninstall || { echo "nothing arrived" >&2; return 1; }
+  tb_wine "$EXE" -uninstall || return 1
+  tb_wait_until 2 quickmap_gone || { echo "still running 2 s after -uninstall" >&2; return 1; }
+  nothing_damaged Uninstall
+}
+
+for file in "$EXE" "$UIDRIVER"; do
+  [[ -f $file ]] || { echo "FAIL quit_while_copying (not built: $file)"; exit 1; }
+done
+tb_init
+tb_topology one-subnet
+tb_hosts_add 10.77.0.2 Harborbox-Office
+SIM_LOG=$TB_LOGS/quit-sim.log
+tb_sim "$TB_REPO/tests/win/sim/one-appliance.conf" "$SIM_LOG"
+tb_wine_start
+tb_xvfb
+SHARES=$(tb_unc_share_root Harborbox-Office 10.77.0.2)
+OTHERS="$SHARES/Shared Data/Others"
+FILES=$TB_DIR/quit-files
+make_folder Escape
+make_folder Uninstall
+tb_case escape_stops_the_copy escape_stops_the_copy
+tb_case uninstall_stops_the_copy uninstall_stops_the_copy
+((TB_FAILURES == 0))
