@@ -34,18 +34,17 @@ DWORD CopyBytes(HANDLE in, HANDLE out, std::vector<char>& buffer, CopyProgress* 
 // Writes the partial file completely and closes it; 0 or the error, the partial file then removed.
 DWORD WritePartialFile(HANDLE in, const std::wstring& partial, const FILE_BASIC_INFO& sourceInfo,
                        std::vector<char>& buffer, CopyProgress* progress, TransferResult& result) {
-    // Hidden while partial; read-only is set only once it is complete, so that an unfinished copy can be removed.
-    const DWORD attributes = (sourceInfo.FileAttributes & ~(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY |
-                                                           FILE_ATTRIBUTE_REPARSE_POINT)) | FILE_ATTRIBUTE_HIDDEN;
-    fw::unique_handle out(OpenOrNull(::CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                                   attributes, nullptr)));
+    // Read-only is set only once all bytes are in, so that an unfinished copy can still be removed.
+    const DWORD attributes = sourceInfo.FileAttributes & ~(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
+    fw::unique_handle out(OpenOrNull(::CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                   CREATE_ALWAYS, attributes & ~FILE_ATTRIBUTE_READONLY, nullptr)));
     if (!out) return ::GetLastError();
     DWORD error = CopyBytes(in, out.get(), buffer, progress, result.bytes, result.sourceFailed);
     if (!error && !::FlushFileBuffers(out.get())) error = ::GetLastError();
     if (!error) {
-        // The source's times; attributes follow after the rename (0 leaves them as they are).
+        // The source's times, and its attributes when read-only is among them (0 leaves them as they are).
         FILE_BASIC_INFO times = sourceInfo;
-        times.FileAttributes = 0;
+        times.FileAttributes = (attributes & FILE_ATTRIBUTE_READONLY) ? attributes : 0;
         if (!::SetFileInformationByHandle(out.get(), FileBasicInfo, &times, sizeof times))
             result.attributesError = ::GetLastError();
     }
@@ -53,6 +52,12 @@ DWORD WritePartialFile(HANDLE in, const std::wstring& partial, const FILE_BASIC_
     if (!::CloseHandle(out.release()) && !error) error = ::GetLastError();
     if (error) ::DeleteFileW(partial.c_str());
     return error;
+}
+
+// Removes a partial file that may already carry the source's read-only attribute.
+void RemovePartialFile(const std::wstring& partial) {
+    ::SetFileAttributesW(partial.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileW(partial.c_str());
 }
 
 // Gives the complete partial file its final name, never replacing a file: a taken name gets the next copy name.
@@ -86,14 +91,7 @@ TransferResult TransferFile(const std::wstring& source, const std::wstring& dest
     result.error = WritePartialFile(in.get(), partial, info, buffer, progress, result);
     if (result.error) return result;
     result.error = RenameToFinal(partial, progress, result);
-    if (result.error) {
-        ::DeleteFileW(partial.c_str());
-        return result;
-    }
-    const DWORD attributes = info.FileAttributes & ~(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
-    if (!::SetFileAttributesW(result.finalPath.c_str(), attributes ? attributes : FILE_ATTRIBUTE_NORMAL) &&
-        !result.attributesError)
-        result.attributesError = ::GetLastError();
+    if (result.error) RemovePartialFile(partial);
     return result;
 }
 

@@ -1,6 +1,6 @@
 // One file's bytes copied into its destination folder, chunk by chunk, so that progress is seen within a
 // large file and a Cancel stops it there. (Wine's CopyFileEx never calls its progress routine and ignores
-// its cancel flag, so it cannot serve either.) The bytes go to a hidden partial file first, which is
+// its cancel flag, so it cannot serve either.) The bytes go to a partial file first ("~name.qmpart"), which is
 // flushed and closed with its result checked, and only then renamed to the final name without replacing
 // anything: a file under its final name is always complete, and an unfinished copy leaves no file behind
 // (or, when even the removal fails, only a partial file that the next copy into the folder removes).

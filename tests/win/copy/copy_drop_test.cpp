@@ -2,6 +2,8 @@
 // simulated appliance's shares with the progress window, Cancel and the failure report.
 #include "copy/copy_exception.h"
 #include "drop_test_window.h"
+#include "platform/wine_drives.h"
+#include "test_bed.h"
 #include "res/resource_copy.h"
 #include "scratch_files.h"
 #include "window_driver.h"
@@ -168,4 +170,24 @@ TEST(CopyDrop, AnUnreachableApplianceIsReportedOncePerDrop) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("a.mp3: " + SystemErrorText(ERROR_PATH_NOT_FOUND)), std::string::npos) << messages[0];
     EXPECT_NE(messages[0].find("b.doc: "), std::string::npos) << messages[0];
+}
+
+TEST(CopyDrop, AFolderFromTheAppliancesOwnShareIsRefusedWhateverPathSpellsIt) {
+    // Others on the appliance, dropped through a drive letter on its share and through its address.
+    const std::string others = std::string(scratch::kDataShare) + "\\Others";
+    scratch::MakeFolder(others);
+    Write(others + "\\" + scratch::UniqueName("kept") + ".txt", "kept");
+    const std::vector<std::string> before = scratch::List(others);
+    ASSERT_TRUE(DefineNetworkDrive('Q', MountPointOfShare(scratch::kDataShare)));
+    DropTestWindow window({"QX-Harborbox"});
+    window.InstallCopyCallback();
+
+    window.PostDrop({"Q:\\Others", "\\\\" + testbed::Env("QM_APPLIANCE_IP") + "\\Shared Data\\Others"});
+    ASSERT_TRUE(window.WaitUntilCopied());
+    RemoveDrive('Q');
+    EXPECT_EQ(scratch::List(others), before);
+    const std::vector<std::string> messages = window.Host().Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    const std::string line = "Others: the Harborbox folder it was to go to lies inside this folder, so nothing was copied\n";
+    EXPECT_EQ(messages[0], "These items did not arrive on the Harborbox:\n\n" + line + line);
 }

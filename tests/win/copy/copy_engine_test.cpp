@@ -1,6 +1,8 @@
 // The copy engine on real files, locally and on the simulated appliance's share through its network path.
 #include "copy/copy_exception.h"
 #include "copy/file_copier.h"
+#include "platform/wine_drives.h"
+#include <thread>
 #include "scratch_files.h"
 #include <gtest/gtest.h>
 
@@ -104,4 +106,39 @@ TEST(CopyEngine, FailuresCarryTheSystemsReason) {
     CFileCopier unreachable;
     EXPECT_FALSE(unreachable.Copy(W(trip + "\\a.txt"), W("\\\\NoSuchBox\\Shared Media\\Music")));
     EXPECT_NE(unreachable.LastErrorCode(), 0u);
+}
+
+TEST(CopyEngine, AShareThatVanishesMidCopyIsOneFailureAndLeavesNoDamagedFile) {
+    const std::string source = scratch::NewLocalFolder() + "\\Many";
+    scratch::MakeFolder(source);
+    std::vector<std::string> names;
+    for (int i = 0; i < 300; ++i) {
+        names.push_back("file" + std::to_string(i) + ".bin");
+        Write(source + "\\" + names.back(), std::string(200000, static_cast<char>('a' + i % 26)));
+    }
+    // The share through a drive letter, which can be taken away while the copy runs.
+    ASSERT_TRUE(DefineNetworkDrive('V', MountPointOfShare(scratch::kDataShare)));
+    const std::string folder = scratch::UniqueName("Vanish");
+    CopyProgress progress;
+    CFileCopier copier(&progress);
+    std::thread worker([&] { copier.Copy(W(source), W("V:\\" + folder)); });
+    while (progress.Figures().filesDone < 20) ::Sleep(1);
+    RemoveDrive('V');
+    worker.join();
+
+    ASSERT_EQ(copier.Problems().size(), 1u);  // the first write that failed, not one line per file
+    EXPECT_EQ(copier.Problems()[0].issue, CopyIssue::Failed);
+    const std::string arrived = std::string(scratch::kDataShare) + "\\" + folder + "\\Many";
+    size_t complete = 0;
+    for (const std::string& name : List(arrived)) {
+        if (name.front() == '~') continue;  // a partial file the vanished share kept
+        EXPECT_EQ(Read(arrived + "\\" + name), Read(source + "\\" + name)) << name;
+        ++complete;
+    }
+    EXPECT_GE(complete, 20u);
+    EXPECT_LT(complete, names.size());
+
+    // The next copy into that folder removes what the broken one left.
+    ASSERT_TRUE(CFileCopier().Copy(W(source), W(std::string(scratch::kDataShare) + "\\" + folder)));
+    for (const std::string& name : List(arrived)) EXPECT_NE(name.front(), '~') << name;
 }
