@@ -96,7 +96,8 @@ TEST(CopyTree, EverythingReadableArrivesExactlyAndEveryProblemIsReported) {
 
     DropTestWindow window({"QX-Harborbox"});
     window.InstallCopyCallback();
-    window.PostDrop(std::vector<std::wstring>{source});
+    // The folder with a name outside the ANSI code page is dropped once more on its own: dropped names are wide too.
+    window.PostDrop(std::vector<std::wstring>{source, source + L"\\" + trip});
     ASSERT_TRUE(window.WaitUntilCopied(60000));
     ::CloseHandle(lock);
 
@@ -110,6 +111,9 @@ TEST(CopyTree, EverythingReadableArrivesExactlyAndEveryProblemIsReported) {
         const auto found = arrived.find(path);
         EXPECT_TRUE(found != arrived.end() && found->second == bytes) << "not arrived exactly: " << std::string(path.begin(), path.end());
     }
+
+    EXPECT_EQ(TreeOf(std::wstring(Wide(scratch::kDataShare)) + L"\\Others\\" + trip),
+              (Tree{{L"beach.jpg", before.at(trip + L"\\beach.jpg")}}));
 
     const std::vector<std::string> messages = window.Host().Messages();
     ASSERT_EQ(messages.size(), 1u);
