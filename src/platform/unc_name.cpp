@@ -1,4 +1,5 @@
 #include "platform/unc_name.h"
+#include "common/network_names.h"
 
 namespace {
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -14,6 +15,8 @@ bool SplitUncName(const std::string& text, UncName& name) {
     if (slash != std::string::npos) result.share = rest.substr(slash + 1);
     if (result.server.empty() || result.share.find('\\') != std::string::npos) return false;
     if (slash != std::string::npos && result.share.empty()) return false;
+    // Names from the network never lead outside the namespace or to a device.
+    if (!IsHostName(result.server) || (!result.share.empty() && !IsUsableShareName(result.share))) return false;
     name = result;
     return true;
 }

@@ -7,7 +7,8 @@ struct UncName {
     std::string share;  // empty for a server alone
 };
 
-// "\\server" or "\\server\share" (a trailing backslash allowed); false for anything else.
+// "\\server" or "\\server\share" (a trailing backslash allowed), the server a host name and the share a
+// usable share name (common/network_names.h); false for anything else.
 bool SplitUncName(const std::string& text, UncName& name);
 
 // The Wine drive target of a share, taken from the share's path under the prefix

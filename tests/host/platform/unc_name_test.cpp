@@ -10,7 +10,9 @@ TEST(UncName, SplitAndDriveTargets) {
     ASSERT_TRUE(SplitUncName("\\\\10.77.0.2\\", name));
     EXPECT_EQ(name.server, "10.77.0.2");
     EXPECT_EQ(name.share, "");
-    for (const char* bad : {"", "\\\\", "\\\\\\share", "\\server\\share", "Z:", "\\\\srv\\a\\b", "\\\\srv\\\\"})
+    for (const char* bad : {"", "\\\\", "\\\\\\share", "\\server\\share", "Z:", "\\\\srv\\a\\b", "\\\\srv\\\\",
+                            "\\\\..\\share", "\\\\.\\", "\\\\a/b\\share", "\\\\x --switch=1", "\\\\srv\\..",
+                            "\\\\srv\\NUL", "\\\\srv\\a:b", "\\\\srv\\a/../b", "\\\\srv\\line\nbreak"})
         EXPECT_FALSE(SplitUncName(bad, name)) << bad;
 
     EXPECT_EQ(MountPointFromUnixPath("/t/prefix/dosdevices/unc/QX-Harborbox/Shared Media"),
