@@ -5,6 +5,7 @@
 #include "app/worker_threads.h"
 #include "common/text_compare.h"
 #include "copy/copy_queue.h"
+#include "discovery/device_address.h"
 #include "discovery/device_list_rows.h"
 #include "framework/app.h"
 #include "framework/cursor.h"
@@ -222,6 +223,7 @@ void CQuickmapDlg::StartWebOperation(int type) {
         job->settings.credentials = m_state.Credentials();
     } else {
         job->shares.entry = *entry;
+        job->shares.addressName = DeviceAddressName(m_state.Registry(), *entry);
         job->shares.credentials = m_state.Credentials();
         job->shares.owner = m_hWnd;
         const HTREEITEM item = m_shareTree.GetSelectedItem();

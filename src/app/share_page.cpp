@@ -2,6 +2,7 @@
 // Next, single drive letters mapped and removed from the tree's menu.
 #include "app/quickmap_dlg.h"
 #include "app/worker_threads.h"
+#include "discovery/device_address.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
 
@@ -10,6 +11,7 @@ ShareServerQuery CQuickmapDlg::ShareQuery() {
     if (const DeviceEntry* entry = m_state.ChosenAppliance()) {
         query.deviceName = entry->name;
         query.ipText = entry->ipText;
+        query.addressName = DeviceAddressName(m_state.Registry(), *entry);
     }
     query.assignMode = m_state.Page() == WizardPage::Shares;
     query.drives = m_state.MappedDrives();
@@ -48,8 +50,7 @@ void CQuickmapDlg::OnShareSelectionChanged(HTREEITEM item) {
     if (resource.dwType != RESOURCETYPE_DISK || !(resource.dwUsage & RESOURCEUSAGE_CONNECTABLE) ||
         resource.dwDisplayType != RESOURCEDISPLAYTYPE_SHARE)
         return;
-    if (const char letter = DriveLetterOfText(m_shareTree.GetItemText(item)))
-        m_state.SetCurrentLetter(std::string(1, letter));
+    if (data->driveLetter) m_state.SetCurrentLetter(std::string(1, data->driveLetter));
 }
 
 void CQuickmapDlg::StartDriveLetterChange(bool map) {

@@ -30,6 +30,7 @@ private:
 }  // namespace
 
 void CreateDesktopShortcut(int folder, const std::string& name, const std::string& target) {
+    if (name.empty()) return;
     const std::string link = ShortcutPath(folder, name);
     if (link.empty()) return;
     ComOnThisThread com;
@@ -49,6 +50,7 @@ void CreateDesktopShortcut(int folder, const std::string& name, const std::strin
 }
 
 void DeleteDesktopShortcut(int folder, const std::string& name) {
+    if (name.empty()) return;
     const std::string link = ShortcutPath(folder, name);
     if (!link.empty()) ::DeleteFileA(link.c_str());
 }

@@ -1,4 +1,5 @@
 #include "shares/drive_mapping.h"
+#include "common/network_names.h"
 #include "framework/resource_strings.h"
 #include "platform/wnet_table.h"
 #include "res/resource.h"
@@ -14,7 +15,7 @@ struct ConnectionAttempt {
 
 // An already connected folder keeps its letter; any other gets the highest free one.
 ConnectionAttempt Connect(FolderChoice& folder, const std::string& password) {
-    const char existing = DriveLetterOfText(folder.text);
+    const char existing = folder.data.driveLetter;
     if (existing) return {std::string(1, existing), NO_ERROR};
     ConnectionAttempt attempt;
     attempt.letter = FindFreeDriveLetter();
@@ -32,7 +33,15 @@ std::string LinkName(const FolderChoice& folder, const std::string& letter) {
 }  // namespace
 
 std::string DriveShortcutName(const std::string& folder, const std::string& deviceName, const std::string& letter) {
+    if (!IsUsableShareName(folder) || !IsHostName(deviceName)) return std::string();
     return ShortcutName(LoadResString(IDS_SHORTCUT_NAME), folder, deviceName, letter);
+}
+
+bool ShareNameUsable(const ShareItemData& folder, WizardHost& host) {
+    const std::string name = FolderNameOf(folder.remoteName);
+    if (IsUsableShareName(name)) return true;
+    host.ShowMessage(FormatResString(IDS_SHARE_NAME_UNUSABLE, name), MB_OK | MB_ICONEXCLAMATION);
+    return false;
 }
 
 bool AskForShortcuts(WizardHost& host) {
@@ -45,6 +54,10 @@ MappingOutcome MapCheckedShares(const std::vector<FolderChoice>& ticked, WizardH
     outcome.createShortcuts = AskForShortcuts(host);
     host.SetProgressAnimation(true);
     for (FolderChoice folder : ticked) {
+        if (!ShareNameUsable(folder.data, host)) {
+            outcome.mapFailed = true;
+            continue;
+        }
         std::string password;
         bool passwordTried = false;
         for (;;) {
@@ -88,8 +101,9 @@ DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<FolderCho
         return change;
     }
     FolderChoice folder = *selected;
-    if (const char letter = DriveLetterOfText(folder.text)) change.currentLetter = std::string(1, letter);
+    if (folder.data.driveLetter) change.currentLetter = std::string(1, folder.data.driveLetter);
     if (map) {
+        if (!ShareNameUsable(folder.data, host)) return change;
         CONNECTDLGSTRUCTA dialog = {};
         dialog.cbStructure = sizeof dialog;
         dialog.hwndOwner = owner;
@@ -109,7 +123,13 @@ DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<FolderCho
         }
     } else {
         const std::string device = change.currentLetter + ":";
-        if (WNet().WNetCancelConnection2A(device.c_str(), CONNECT_UPDATE_PROFILE, FALSE) != NO_ERROR) {
+        // The letter may have been given to another folder since the tree was listed.
+        const char letter = change.currentLetter.size() == 1 ? change.currentLetter[0] : 0;
+        const bool stillThisFolder =
+            letter && DriveSuffixLetter({{letter, UniversalNameOfDrive(letter)}}, folder.data.remoteName,
+                                        folder.data.localName) == letter;
+        if (!stillThisFolder ||
+            WNet().WNetCancelConnection2A(device.c_str(), CONNECT_UPDATE_PROFILE, FALSE) != NO_ERROR) {
             host.ReportFailure(IDS_REMOVE_DRIVE_FAILED);
             return change;
         }

@@ -10,8 +10,12 @@
 #include <string>
 #include <vector>
 
-// The name of the desktop shortcut to `folder` of `deviceName` on drive `letter` (string 57361).
+// The name of the desktop shortcut to `folder` of `deviceName` on drive `letter` (string 57361); empty,
+// so that no shortcut is made or deleted, when the folder or device name may not become part of a file name.
 std::string DriveShortcutName(const std::string& folder, const std::string& deviceName, const std::string& letter);
+
+// False, after telling the user, when the folder's share name cannot be mapped, opened or given a shortcut.
+bool ShareNameUsable(const ShareItemData& folder, WizardHost& host);
 
 // The question whether shortcuts to the new drive letters are wanted; true on Yes.
 bool AskForShortcuts(WizardHost& host);
@@ -34,6 +38,7 @@ struct DriveLetterChange {
     std::vector<MappedDrive> drives;
 };
 
-// Map (the Map Network Drive dialog, owned by `owner`) or remove the drive letter of `selected`.
+// Map (the Map Network Drive dialog, owned by `owner`) or remove the drive letter of `selected`; a letter
+// is removed only while it is still connected to that folder.
 DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<FolderChoice>& selected,
                                          const std::string& currentLetter, HWND owner, WizardHost& host);

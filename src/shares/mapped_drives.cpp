@@ -11,12 +11,16 @@ std::vector<MappedDrive> ScanMappedDrives() {
         if (!(mask & (1u << (letter - 'A')))) continue;
         const char root[] = {letter, ':', '\\', '\0'};
         if (WNet().GetDriveTypeA(root) != DRIVE_REMOTE) continue;
-        alignas(UNIVERSAL_NAME_INFOA) char buffer[1024];
-        const DWORD answer = GetDriveUniversalName(letter, UNIVERSAL_NAME_INFO_LEVEL, buffer, sizeof buffer);
-        const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOA*>(buffer);
-        drives.push_back({letter, answer == NO_ERROR && info->lpUniversalName ? info->lpUniversalName : ""});
+        drives.push_back({letter, UniversalNameOfDrive(letter)});
     }
     return drives;
+}
+
+std::string UniversalNameOfDrive(char letter) {
+    alignas(UNIVERSAL_NAME_INFOA) char buffer[1024];
+    const DWORD answer = GetDriveUniversalName(letter, UNIVERSAL_NAME_INFO_LEVEL, buffer, sizeof buffer);
+    const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOA*>(buffer);
+    return answer == NO_ERROR && info->lpUniversalName ? info->lpUniversalName : std::string();
 }
 
 std::string FindFreeDriveLetter() {

@@ -8,6 +8,8 @@
 
 // The network drive letters in ascending order with their universal paths.
 std::vector<MappedDrive> ScanMappedDrives();
+// The universal name of a network drive letter; empty when the system cannot tell.
+std::string UniversalNameOfDrive(char letter);
 // The highest free letter as a one-character string; empty when no letter is free, so that a connection
 // to it fails with the usual message.
 std::string FindFreeDriveLetter();

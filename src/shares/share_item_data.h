@@ -23,6 +23,9 @@ public:
     std::string remoteName;
     std::string comment;
     std::string provider;
+    // The drive letter this computer connects to the folder, as found in the mapped-drive records when the
+    // item was listed; 0 for none. Never read back from the item's text, which a share name can imitate.
+    char driveLetter = 0;
 
 private:
     NETRESOURCEA m_resource = {};

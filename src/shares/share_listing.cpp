@@ -11,7 +11,7 @@ constexpr int kProbeAttempts = 3;
 // The server as the network describes it, named by the appliance and reached by its address.
 ShareItemData ServerRecord(const ShareServerQuery& query) {
     const std::string local = "\\\\" + query.ipText;
-    const std::string remote = "\\\\" + query.deviceName;
+    const std::string remote = "\\\\" + query.addressName;
     NETRESOURCEA record = {};
     record.dwScope = RESOURCE_GLOBALNET;
     record.dwType = RESOURCETYPE_DISK;
@@ -68,18 +68,19 @@ ShareListing EnumerateShares(const ShareServerQuery& query) {
         if (!IsWindowsNetwork(entry.lpProvider)) continue;
         ShareFolder folder;
         folder.data = ShareItemData(entry);
-        folder.data.comment = listing.server.comment;
+        // The folder's device name goes into shortcut names: the checked one, never the name as received.
+        folder.data.comment = query.addressName;
         folder.data.localName = listing.server.localName;
         const std::string path = folder.data.BuildAccessPath();
         const std::string label = folder.data.GetDisplayName();
         if (CompareNoCase(label.c_str(), "config") == 0) continue;
         if (!FolderAnswers(path)) continue;
-        const char letter = DriveSuffixLetter(query.drives, folder.data.remoteName, path);
-        folder.text = letter ? TextWithDriveSuffix(label, letter) : label;
+        folder.data.driveLetter = DriveSuffixLetter(query.drives, folder.data.remoteName, path);
+        folder.text = folder.data.driveLetter ? TextWithDriveSuffix(label, folder.data.driveLetter) : label;
         folder.image = ImageForResource(entry.dwDisplayType, entry.dwType);
         folder.hasChildren = entry.dwDisplayType != query.leafDisplayType && (entry.dwUsage & RESOURCEUSAGE_CONTAINER);
-        folder.checked = query.assignMode && folder.text.find("Shared Files") != std::string::npos &&
-                         folder.text.find(":)") == std::string::npos;
+        folder.checked = query.assignMode && !folder.data.driveLetter &&
+                         folder.text.find("Shared Files") != std::string::npos;
         listing.folders.push_back(std::move(folder));
     }
     return listing;

@@ -10,6 +10,7 @@
 struct ShareServerQuery {
     std::string deviceName;  // the selected appliance's name; the tree shows "not found" when empty
     std::string ipText;
+    std::string addressName;  // the name or IP text the server is reached by (discovery/device_address.h)
     bool assignMode = false;           // "Shared Files" folders start checked
     std::vector<MappedDrive> drives;   // for the drive suffixes
     DWORD leafDisplayType = RESOURCEDISPLAYTYPE_GENERIC;

@@ -46,11 +46,6 @@ std::string TextWithDriveSuffix(const std::string& label, char letter) {
     return label + " (" + letter + ":)";
 }
 
-char DriveLetterOfText(const std::string& text) {
-    const size_t at = text.find(":)");
-    return at != std::string::npos && at > 0 ? text[at - 1] : 0;
-}
-
 std::string FolderNameOf(const std::string& remoteName) {
     const size_t slash = remoteName.rfind('\\');
     return slash != std::string::npos && slash != 0 ? remoteName.substr(slash + 1) : remoteName;

@@ -31,10 +31,6 @@ char DriveSuffixLetter(const std::vector<MappedDrive>& drives, const std::string
 // "Photo (Z:)".
 std::string TextWithDriveSuffix(const std::string& label, char letter);
 
-// The letter of an item text that ends in a drive suffix: the character before ":)" when ":)" is not at
-// the start; 0 otherwise.
-char DriveLetterOfText(const std::string& text);
-
 // The folder part of a remote name: the text after its last backslash, unless that backslash is the first
 // character.
 std::string FolderNameOf(const std::string& remoteName);

@@ -164,7 +164,8 @@ void CShareTreeCtrl::ShowContextMenu() {
     if (GetParentItem(hit)) {
         add(ID_SHARE_OPEN, IDS_MENU_OPEN);
         ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        if (DriveLetterOfText(GetItemText(hit)))
+        const ShareItemData* data = DataOf(*this, hit);
+        if (data && data->driveLetter)
             add(ID_SHARE_REMOVE_DRIVE, IDS_MENU_REMOVE_DRIVE);
         else
             add(ID_SHARE_MAP_DRIVE, IDS_MENU_MAP_DRIVE);

@@ -70,7 +70,7 @@ private:
 };
 
 std::string SharePath(const ShareOperationWork& work, const std::string& shareName) {
-    return std::string("\\\\") + work.entry.name + "\\" + shareName;
+    return std::string("\\\\") + work.addressName + "\\" + shareName;
 }
 
 // The new folder's drive letter, remembered for later logons, and its shortcut when wanted.
@@ -93,7 +93,7 @@ void ConnectNewShare(ShareOperationWork& work, const CAddShareDlg& choice, Wizar
     work.createShortcuts = AskForShortcuts(host);
     if (*work.createShortcuts)
         CreateDesktopShortcut(CSIDL_DESKTOP,
-                              DriveShortcutName(choice.m_strNewShareName, work.entry.name, choice.m_strNewShareDrive),
+                              DriveShortcutName(choice.m_strNewShareName, work.addressName, choice.m_strNewShareDrive),
                               device + "\\");
     work.drives = ScanMappedDrives();
 }
@@ -118,7 +118,7 @@ int AddSharedFolder(ShareOperationWork& work, WizardHost& host) {
     ProgressStop stop(host);
     CWaitCursor wait;
     ApplianceReply poolInfo;
-    const Fetched fetched = AuthenticatedFetch(work, work.entry.name, kPoolInfoPage, host, poolInfo);
+    const Fetched fetched = AuthenticatedFetch(work, work.addressName, kPoolInfoPage, host, poolInfo);
     if (fetched != Fetched::Ok) return fetched == Fetched::Cancelled ? 0 : 1;
     const std::string volumes = poolInfo.Value("pool_names()");
     if (!poolInfo.body) {
@@ -137,7 +137,7 @@ int AddSharedFolder(ShareOperationWork& work, WizardHost& host) {
 
     const std::string name = choice.m_strNewShareName;
     const ApplianceReply created =
-        Send(work, work.entry.name,
+        Send(work, work.addressName,
              FormatPage(g_strUrlAddShare, ToUtf8(name), choice.m_strNewSharePool, choice.m_strNewSharePassword), host);
     if (!created.Value("create_share_success()").empty())
         host.ShowMessage(FormatResString(IDS_SHARE_CREATED, SharePath(work, name)), MB_OK | MB_ICONINFORMATION);
@@ -157,7 +157,7 @@ int DeleteSharedFolder(ShareOperationWork& work, WizardHost& host) {
         return 1;
     }
     const ShareToDelete target =
-        ShareToDeleteOf(work.selected->data.remoteName, work.selected->data.comment, work.selected->text);
+        ShareToDeleteOf(work.selected->data.remoteName, work.selected->data.comment, work.selected->data.driveLetter);
     const std::string utf8Name = ToUtf8(target.name);
 
     ApplianceReply shareInfo;

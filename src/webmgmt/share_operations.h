@@ -15,6 +15,7 @@ class WizardHost;
 
 struct ShareOperationWork {
     DeviceEntry entry;                     // the selected appliance; its login is updated once accepted
+    std::string addressName;               // its name or IP text, as discovery/device_address.h chooses
     AdminCredentials credentials;          // the window's credential cache, before and after
     std::optional<FolderChoice> selected;  // deleting: the share tree's selected folder
     HWND owner = nullptr;                  // the window: owner of the add dialog and the drive-letter change

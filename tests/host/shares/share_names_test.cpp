@@ -39,9 +39,6 @@ TEST(ShareNames, DriveSuffixMatch) {
     EXPECT_EQ(DriveSuffixLetter(drives, "\\\\Office\\Photos", "\\\\10.0.0.2\\Photos"), 0);
 
     EXPECT_EQ(TextWithDriveSuffix("Photo", 'Z'), "Photo (Z:)");
-    EXPECT_EQ(DriveLetterOfText("Photo (Z:)"), 'Z');
-    EXPECT_EQ(DriveLetterOfText("Photo"), 0);
-    EXPECT_EQ(DriveLetterOfText(":) odd"), 0);
 }
 
 TEST(ShareNames, ShortcutName) {

@@ -25,16 +25,20 @@ TEST(NewShareRules, PrivateSharesNeedTwoEqualPasswords) {
     EXPECT_EQ(CheckNewShare("Box", false, "a", "b"), NewShareProblem::None);
 }
 
-TEST(ShareToDelete, TheNameComesFromTheRecordAndTheSuffixFromTheText) {
-    const ShareToDelete dated = ShareToDeleteOf("\\\\QX-Harborbox\\Photos (2020)", "", "Photos (2020)");
+TEST(ShareToDelete, NameAndDriveLetterComeFromTheRecord) {
+    const ShareToDelete dated = ShareToDeleteOf("\\\\QX-Harborbox\\Photos (2020)", "", 0);
     EXPECT_EQ(dated.name, "Photos (2020)");
     EXPECT_FALSE(dated.mapped);
 
-    const ShareToDelete mapped = ShareToDeleteOf("\\\\QX-Harborbox\\Photo", "", "Photo (Z:)");
+    const ShareToDelete imitation = ShareToDeleteOf("\\\\QX-Harborbox\\Data (H:)", "", 0);
+    EXPECT_EQ(imitation.name, "Data (H:)");
+    EXPECT_FALSE(imitation.mapped);
+
+    const ShareToDelete mapped = ShareToDeleteOf("\\\\QX-Harborbox\\Photo", "", 'Z');
     EXPECT_EQ(mapped.name, "Photo");
     EXPECT_TRUE(mapped.mapped);
 
-    const ShareToDelete datedMapped = ShareToDeleteOf("\\\\QX-Harborbox\\Photos (2020)", "", "Photos (2020) (Y:)");
+    const ShareToDelete datedMapped = ShareToDeleteOf("\\\\QX-Harborbox\\Photos (2020)", "", 'Y');
     EXPECT_EQ(datedMapped.name, "Photos (2020)");
     EXPECT_TRUE(datedMapped.mapped);
 }

@@ -66,6 +66,7 @@ protected:
         ShareServerQuery query;
         query.deviceName = name;
         query.ipText = ip;
+        query.addressName = name;
         query.assignMode = assignMode;
         query.drives = std::async(std::launch::async, ScanMappedDrives).get();
         ShareListing listing = std::async(std::launch::async, EnumerateShares, query).get();
@@ -256,7 +257,7 @@ TEST_F(ShareTree, MapNetworkDriveDialogConnectsTheLetterChosenThere) {
     EXPECT_EQ(ShortcutTarget(DesktopFile("Shared Media on QX-Harborbox (Harborbox) (X).lnk")), "X:\\");
 
     // The refilled server item shows the new letter.
-    ShareServerQuery query{kServer, testbed::Env("QM_APPLIANCE_IP", "10.77.0.2"), false, change.drives};
+    ShareServerQuery query{kServer, testbed::Env("QM_APPLIANCE_IP", "10.77.0.2"), kServer, false, change.drives};
     Tree().RefreshServer(std::async(std::launch::async, EnumerateShares, query).get());
     EXPECT_NE(Folder("Shared Media (X:)"), nullptr);
 }
