@@ -3,6 +3,7 @@
 #include "app/quickmap_dlg.h"
 #include "app/wizard_link.h"
 #include "copy/copy_queue.h"
+#include "discovery/device_address.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
 
@@ -21,7 +22,8 @@ std::string CQuickmapDlg::ChooseDropDevice() {
         ShowMessage(LoadResString(IDS_SELECT_DEVICE_FIRST), MB_OK | MB_ICONINFORMATION);
         return std::string();
     }
-    return m_state.SelectedEntry()->name;
+    // The copy queue builds its destination paths from this: the name only when it is safe and leads here.
+    return DeviceAddressName(m_state.Registry(), *m_state.SelectedEntry());
 }
 
 bool CQuickmapDlg::ConfirmQuitWhileCopying() { return m_copyQueue->ConfirmQuit(); }

@@ -65,7 +65,7 @@ public:
     // drive letters (the tree itself is reloaded by the share-loading timer).
     void OnShareOperationFinished(const ShareOperationWork& work);
     void OnDeviceSettingsFinished(const DeviceSettingsWork& work);
-    void OnManageFinished(const DeviceSettingsWork& work, const std::string& browserPath, const std::string& url);
+    void OnManageFinished(const DeviceSettingsWork& work, const std::string& url);
     // A worker that ended without its result (it failed, or the watchdog gave up on it).
     void ShowWorkerFailure();
     // A worker listed another folder: the watchdog waits again.
@@ -129,15 +129,13 @@ private:
     void AddTrayIcon();
     void SetUpCopyDrop();
     std::string ChooseDropDevice();
-    std::string GetBrowserPath();
-    void OpenByShell(const std::string& file, const std::string& parameters);
+    void OpenByShell(const std::string& target);
     bool ConfirmQuitWhileCopying();
     void StopCopyingForQuit();
 
     std::shared_ptr<CWizardLink> m_link;  // shared with the workers, outlives this window
     std::unique_ptr<CCopyQueue> m_copyQueue;
     WizardState m_state;
-    std::string m_strBrowserPath;
     CHelpDlg* m_pHelpWnd = nullptr;
 
     CDeviceListCtrl m_deviceList;

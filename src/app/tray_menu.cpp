@@ -111,9 +111,9 @@ void CQuickmapDlg::RunTrayDeviceCommand(UINT id) {
     const DeviceEntry* entry = m_state.EntryAt(command->position);
     if (!entry) return;
     if (command->action == TrayDeviceAction::Manage)
-        OpenByShell(GetBrowserPath(), std::string("http://") + entry->ipText);
+        OpenByShell(std::string("http://") + entry->ipText);
     else
-        OpenByShell(std::string("\\\\") + entry->ipText, std::string());
+        OpenByShell(std::string("\\\\") + entry->ipText);
 }
 
 void CQuickmapDlg::TrackPopupAtCursor(UINT flags) {
@@ -143,7 +143,7 @@ void CQuickmapDlg::OnHotKey(int id) {
     if (id != ID_HOT_KEY || !IsWindowVisible() || m_state.IsScanning()) return;
     const DeviceEntry* entry = m_state.EntryAt(std::max(m_state.SelectedRow(), 0));
     if (!entry) return;
-    OpenByShell(std::string("http://") + entry->ipText + "/generalsetup/dump.asp", std::string());
+    OpenByShell(std::string("http://") + entry->ipText + "/generalsetup/dump.asp");
 }
 
 void CQuickmapDlg::ExitProgram() {

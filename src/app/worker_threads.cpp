@@ -2,6 +2,8 @@
 #include "app/wizard_link.h"
 #include "discovery/device_scan.h"
 #include "shares/mapped_drives.h"
+#include <objbase.h>
+#include <shellapi.h>
 
 namespace {
 // Results travel in std::function, which must be copyable; the job itself moves into a shared pointer.
@@ -25,6 +27,15 @@ UINT RunWorker(LPVOID argument, Body body, std::function<void(CQuickmapDlg&)> fa
     return 0;
 }
 }  // namespace
+
+UINT OpenThreadProc(LPVOID argument) {
+    const std::unique_ptr<std::string> target(static_cast<std::string*>(argument));
+    // The shell's handlers may use COM on the calling thread.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    ::ShellExecuteA(nullptr, "open", target->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (SUCCEEDED(com)) ::CoUninitialize();
+    return 0;
+}
 
 UINT ScanThreadProc(LPVOID argument) {
     const auto job = TakeJob<ScanJob>(argument);
@@ -100,7 +111,7 @@ UINT ManageThreadProc(LPVOID argument) {
     return RunWorker<ManageJob>(argument, [](const std::shared_ptr<ManageJob>& job) {
         UpdateDeviceLanguage(job->work, *job->link);
         job->link->DeliverResult(job->ticket, [job](CQuickmapDlg& window) {
-            window.OnManageFinished(job->work, job->browserPath, job->url);
+            window.OnManageFinished(job->work, job->url);
         });
     });
 }

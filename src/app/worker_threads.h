@@ -51,11 +51,11 @@ struct ManageJob {
     std::shared_ptr<CWizardLink> link;
     WorkTicket ticket;
     DeviceSettingsWork work;
-    std::string browserPath;
-    std::string url;
+    std::string url;  // opened through the shell's handler of the address itself
 };
 
 UINT ScanThreadProc(LPVOID job);
+UINT OpenThreadProc(LPVOID target);  // a std::string: an address or a network path for the shell to open
 UINT ShareThreadProc(LPVOID job);
 UINT MappingThreadProc(LPVOID job);
 UINT DriveLetterThreadProc(LPVOID job);

@@ -2,6 +2,7 @@
 // ones, and Open on the server or the folder chosen in the tree, by its network name.
 #include "platform/wnet_table.h"
 #include "shares/drives_and_shortcuts.h"
+#include "shares/mapped_drives.h"
 #include "res/message_ids.h"
 #include "wizard_fixture.h"
 #include <map>
@@ -215,4 +216,43 @@ TEST_F(SharePage, OpenTakesTheChosenItemsNetworkNameAndAsksForAChoiceWithoutOne)
     tree.SelectItem(nullptr);
     ::SendMessageA(m_hwnd, UM_OPEN_SHARE, 0, 0);
     EXPECT_TRUE(testbed::PumpUntil([&] { return m_boxes->Saw("Highlight and select a shared folder first."); }));
+}
+
+TEST_F(SharePage, AShareNamedLikeADriveNeverTouchesTheUsersDrive) {
+    testbed::ForgetDrivesAndShortcuts();
+    NETRESOURCEA own = {};
+    own.dwType = RESOURCETYPE_DISK;
+    own.lpLocalName = const_cast<char*>("H:");
+    own.lpRemoteName = const_cast<char*>("\\\\QX-Harborbox\\Shared Data");
+    ASSERT_EQ(WNet().WNetAddConnection2A(&own, nullptr, nullptr, 0), static_cast<DWORD>(NO_ERROR));
+    AddDevice("QX-Harborbox", "10.77.0.2");
+    EnterSharePageAndLoad();
+
+    // The file service cannot carry such a name here, so the listing holds it as the network would give it.
+    CShareTreeCtrl& tree = ShareTree();
+    ShareListing listing;
+    listing.deviceKnown = listing.listed = true;
+    listing.server = *tree.GetItemData(tree.GetRootItem());
+    NETRESOURCEA share = {RESOURCE_GLOBALNET, RESOURCETYPE_DISK, RESOURCEDISPLAYTYPE_SHARE, RESOURCEUSAGE_CONNECTABLE,
+                          const_cast<char*>("\\\\10.77.0.2\\Data (H:)"), const_cast<char*>("\\\\QX-Harborbox\\Data (H:)"),
+                          const_cast<char*>("QX-Harborbox"), const_cast<char*>("Microsoft Windows Network")};
+    listing.folders.push_back({ShareItemData(share), "Data (H:)", 4, false, false});
+    tree.ShowListing(listing);
+    const HTREEITEM imitation = FindChild(tree, tree.GetRootItem(), "Data (H:)");
+    ASSERT_NE(imitation, nullptr);
+    tree.SelectItem(imitation);
+
+    const size_t before = testbed::RecorderLog().size();
+    for (const auto& [message, wParam] : {std::pair<UINT, WPARAM>{UM_MAP_DRIVE, 0}, {UM_MAP_DRIVE, 1},
+                                          {UM_OPEN_SHARE, 0}, {UM_DELETE_SHARE, 0}}) {
+        ::SendMessageA(m_hwnd, message, wParam, 0);
+        EXPECT_TRUE(WaitForWorker(30000));
+        testbed::PumpFor(300);
+        EXPECT_EQ(UniversalNameOfDrive('H'), "\\\\QX-Harborbox\\Shared Data") << message << " " << wParam;
+    }
+    EXPECT_EQ(testbed::RecorderLog().size(), before);  // nothing was opened
+    EXPECT_TRUE(m_boxes->Saw("Cannot remove the drive letter. The network drive might be in use or disconnected."));
+    EXPECT_TRUE(m_boxes->Saw("The shared folder \"Data (H:)\" has a name that Windows cannot use in a path. "
+                             "It cannot be mapped, opened or given a shortcut."));
+    testbed::ForgetDrivesAndShortcuts();
 }
