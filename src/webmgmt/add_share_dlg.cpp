@@ -66,6 +66,8 @@ void CAddShareDlg::OnOK() {
     m_strNewSharePool = SelectedText(IDC_SHARE_VOLUME);
     const std::string password = ItemText(IDC_SHARE_PASSWORD);
     const bool isPrivate = ::IsDlgButtonChecked(m_hWnd, IDC_SHARE_PRIVATE) == BST_CHECKED;
+    // The disabled fields of a public share may still hold what was typed before switching back.
+    if (!isPrivate) m_strNewSharePassword.clear();
     switch (CheckNewShare(m_strNewShareName, isPrivate, password, m_strNewSharePassword)) {
     case NewShareProblem::EmptyName: Refuse(LoadResString(IDS_ENTER_SHARE_NAME)); return;
     case NewShareProblem::ForbiddenCharacter: Refuse(LoadResString(IDS_SHARE_NAME_CHARACTERS)); return;

@@ -214,6 +214,22 @@ TEST_F(ShareAdmin, TheDialogKeepsRefusingUntilCancelledAndThenNothingIsSent) {
     EXPECT_TRUE(RequestsFor("addshare_process.asp").empty());
 }
 
+TEST_F(ShareAdmin, APublicShareSendsNoPasswordTypedBeforeSwitchingBack) {
+    ShowQxShares();
+    testbed::DialogDriver add("Add a Shared Folder", [](HWND dialog) {
+        ::SetDlgItemTextA(dialog, IDC_NEW_SHARE_NAME, "Open-Door");
+        ::SendMessageA(::GetDlgItem(dialog, IDC_SHARE_PRIVATE), BM_CLICK, 0, 0);
+        ::SetDlgItemTextA(dialog, IDC_SHARE_PASSWORD, "typed-then-dropped");
+        ::SetDlgItemTextA(dialog, IDC_SHARE_CONFIRM, "typed-then-dropped");
+        ::SendMessageA(::GetDlgItem(dialog, IDC_SHARE_PUBLIC), BM_CLICK, 0, 0);
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    Run(UM_ADD_SHARE);
+    ASSERT_TRUE(add.Finish());
+    EXPECT_EQ(WithLogin(RequestsFor("new_share_name=Open-Door&new_share_pool=Volume_1&share_password= ")), 1u);
+    EXPECT_TRUE(RequestsFor("typed-then-dropped").empty());
+}
+
 TEST_F(ShareAdmin, AnApplianceWithoutVolumesGetsNoDialog) {
     ShowSharesOf("Bare-Box", "10.77.0.4", "");
     // No one closes a dialog here: had it opened, the operation would not have finished.
