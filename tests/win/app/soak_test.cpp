@@ -1,0 +1,141 @@
+// Long use of the real wizard window: page round trips and copy batches must not leave GDI objects, USER
+// objects or kernel handles behind. The figures go to the test's output for the record.
+#include "copy/drop_test_window.h"
+#include "copy/file_drop.h"
+#include "copy/scratch_files.h"
+#include "wizard_fixture.h"
+#include <cstdio>
+
+namespace {
+struct Resources {
+    long gdi, user, handles;
+};
+
+// Wine answers GetGuiResources and GetProcessHandleCount with 0. There the live handles are counted by
+// probing the handle spaces instead: Wine accepts GDI and USER handles by their table index alone, and
+// kernel handles are small multiples of four.
+long ProbedGdiObjects() {
+    long count = 0;
+    for (UINT_PTR index = 1; index < 0x10000; ++index)
+        if (::GetObjectType(reinterpret_cast<HGDIOBJ>(index))) ++count;
+    return count;
+}
+
+long ProbedUserObjects() {
+    const DWORD self = ::GetCurrentProcessId();
+    long count = 0;
+    for (UINT_PTR index = 0x20; index < 0x10000; index += 2) {
+        const HWND window = reinterpret_cast<HWND>(index);
+        DWORD owner = 0;
+        if (::IsWindow(window) && ::GetWindowThreadProcessId(window, &owner) && owner == self) ++count;
+        else if (::IsMenu(reinterpret_cast<HMENU>(index))) ++count;
+    }
+    return count;
+}
+
+long ProbedKernelHandles() {
+    long count = 0;
+    DWORD flags = 0;
+    for (UINT_PTR value = 4; value < 0x10000; value += 4)
+        if (::GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
+    return count;
+}
+
+Resources Measure() {
+    const HANDLE self = ::GetCurrentProcess();
+    DWORD handles = 0;
+    ::GetProcessHandleCount(self, &handles);
+    Resources counted = {static_cast<long>(::GetGuiResources(self, GR_GDIOBJECTS)),
+                         static_cast<long>(::GetGuiResources(self, GR_USEROBJECTS)), static_cast<long>(handles)};
+    if (!counted.gdi) counted.gdi = ProbedGdiObjects();
+    if (!counted.user) counted.user = ProbedUserObjects();
+    if (!counted.handles) counted.handles = ProbedKernelHandles();
+    return counted;
+}
+
+void Report(const char* what, const Resources& start, const Resources& end) {
+    std::printf("soak: %s: GDI objects %ld -> %ld, USER objects %ld -> %ld, handles %ld -> %ld\n", what, start.gdi,
+                end.gdi, start.user, end.user, start.handles, end.handles);
+}
+
+constexpr long kAllowedGrowth = 10;
+
+void ExpectBoundedGrowth(const Resources& start, const Resources& end) {
+    EXPECT_LE(end.gdi - start.gdi, kAllowedGrowth);
+    EXPECT_LE(end.user - start.user, kAllowedGrowth);
+    EXPECT_LE(end.handles - start.handles, kAllowedGrowth);
+}
+}  // namespace
+
+class Soak : public WizardFixture {
+protected:
+    void SetUp() override {
+        WizardFixture::SetUp();
+        AddDevice("QX-Harborbox", "10.77.0.2");
+    }
+    // Next to the share page, its listing in the tree, and Back.
+    bool PageRoundTrip() {
+        CShareTreeCtrl& tree = ShareTree();
+        tree.DeleteAllItems();
+        Click(IDC_NEXT);
+        const bool listed = testbed::PumpUntil(
+            [&] {
+                const HTREEITEM root = tree.GetRootItem();
+                return root && !m_window->State().IsBusy() && tree.GetChildItem(root) &&
+                       tree.GetItemText(root) == "QX-Harborbox";
+            },
+            10000);
+        Click(IDC_BACK);
+        return listed && DeviceList().IsWindowVisible();
+    }
+    // One small file dropped and copied, its progress window gone again.
+    bool CopyBatch(const std::string& folder, int number) {
+        const std::string name = "soak-" + std::to_string(number) + "-" + scratch::UniqueName("f") + ".wav";
+        scratch::Write(folder + "\\" + name, "RIFF soak");
+        PostFileDrop(Control(IDC_DEVICE_LIST), {folder + "\\" + name});
+        const std::string arrived = std::string(scratch::kMediaShare) + "\\Music\\" + name;
+        return testbed::PumpUntil([&] { return scratch::IsFile(arrived); }, 10000) &&
+               testbed::PumpUntil([] { return !FindCopyProgressWindow(); }, 10000);
+    }
+    Resources Settled() {
+        testbed::PumpFor(1500);  // workers that just handed their results back end meanwhile
+        return Measure();
+    }
+};
+
+TEST_F(Soak, TheCountsSeeWhatIsLeftBehind) {
+    const Resources before = Measure();
+    HPEN pens[3];
+    for (HPEN& pen : pens) pen = ::CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    const HMENU menu = ::CreatePopupMenu();
+    const HANDLE event = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    const Resources during = Measure();
+    EXPECT_EQ(during.gdi - before.gdi, 3);
+    EXPECT_EQ(during.user - before.user, 1);
+    EXPECT_EQ(during.handles - before.handles, 1);
+    for (HPEN pen : pens) ::DeleteObject(pen);
+    ::DestroyMenu(menu);
+    ::CloseHandle(event);
+    const Resources after = Measure();
+    EXPECT_EQ(after.gdi, before.gdi);
+    EXPECT_EQ(after.user, before.user);
+    EXPECT_EQ(after.handles, before.handles);
+}
+
+TEST_F(Soak, PageRoundTripsAndCopyBatchesLeaveNothingBehind) {
+    // Once each first: what the first use creates for good (window classes, caches) is not growth.
+    ASSERT_TRUE(PageRoundTrip());
+    const std::string folder = scratch::NewLocalFolder();
+    ASSERT_TRUE(CopyBatch(folder, 0));
+
+    const Resources pagesStart = Settled();
+    for (int cycle = 0; cycle < 300; ++cycle) ASSERT_TRUE(PageRoundTrip()) << "cycle " << cycle;
+    const Resources pagesEnd = Settled();
+    Report("300 page round trips", pagesStart, pagesEnd);
+    ExpectBoundedGrowth(pagesStart, pagesEnd);
+
+    for (int batch = 1; batch <= 100; ++batch) ASSERT_TRUE(CopyBatch(folder, batch)) << "batch " << batch;
+    const Resources copiesEnd = Settled();
+    Report("100 copy batches", pagesEnd, copiesEnd);
+    ExpectBoundedGrowth(pagesEnd, copiesEnd);
+}
