@@ -228,7 +228,7 @@ void CQuickmapDlg::StartWebOperation(int type) {
         job->shares.owner = m_hWnd;
         const HTREEITEM item = m_shareTree.GetSelectedItem();
         if (const auto data = m_shareTree.GetItemData(item))
-            job->shares.selected = FolderChoice{*data, m_shareTree.GetItemText(item)};
+            job->shares.selected = *data;
     }
     if (StartWorker(&WebOperationThreadProc, job)) return;
     delete job;

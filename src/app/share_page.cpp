@@ -56,9 +56,9 @@ void CQuickmapDlg::OnShareSelectionChanged(HTREEITEM item) {
 void CQuickmapDlg::StartDriveLetterChange(bool map) {
     const auto ticket = m_state.BeginWork(WorkKind::DriveLetter);
     if (!ticket) return;
-    std::optional<FolderChoice> selected;
+    std::optional<ShareItemData> selected;
     const HTREEITEM item = m_shareTree.GetSelectedItem();
-    if (const auto data = m_shareTree.GetItemData(item)) selected = FolderChoice{*data, m_shareTree.GetItemText(item)};
+    if (const auto data = m_shareTree.GetItemData(item)) selected = *data;
     auto* job = new DriveLetterJob{m_link, *ticket, map, selected, m_state.CurrentLetter(), m_hWnd, ShareQuery()};
     if (StartWorker(&DriveLetterThreadProc, job)) return;
     delete job;

@@ -23,7 +23,7 @@ struct ShareLoadJob {
 struct MappingJob {
     std::shared_ptr<CWizardLink> link;
     WorkTicket ticket;
-    std::vector<FolderChoice> ticked;
+    std::vector<ShareItemData> ticked;
 };
 
 // Map Network Drive... or Remove Drive Letter for the selected folder; the server item is listed again.
@@ -31,7 +31,7 @@ struct DriveLetterJob {
     std::shared_ptr<CWizardLink> link;
     WorkTicket ticket;
     bool map;
-    std::optional<FolderChoice> selected;
+    std::optional<ShareItemData> selected;
     std::string currentLetter;
     HWND owner;
     ShareServerQuery query;

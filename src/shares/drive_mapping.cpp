@@ -14,21 +14,21 @@ struct ConnectionAttempt {
 };
 
 // An already connected folder keeps its letter; any other gets the highest free one.
-ConnectionAttempt Connect(FolderChoice& folder, const std::string& password) {
-    const char existing = folder.data.driveLetter;
+ConnectionAttempt Connect(ShareItemData& folder, const std::string& password) {
+    const char existing = folder.driveLetter;
     if (existing) return {std::string(1, existing), NO_ERROR};
     ConnectionAttempt attempt;
     attempt.letter = FindFreeDriveLetter();
     std::string device = attempt.letter + ":";
-    NETRESOURCEA resource = folder.data.Resource();
+    NETRESOURCEA resource = folder.Resource();
     resource.lpLocalName = device.data();
     attempt.result = WNet().WNetAddConnection2A(&resource, password.empty() ? nullptr : password.c_str(), nullptr,
                                                CONNECT_UPDATE_PROFILE);
     return attempt;
 }
 
-std::string LinkName(const FolderChoice& folder, const std::string& letter) {
-    return DriveShortcutName(FolderNameOf(folder.data.remoteName), folder.data.comment, letter);
+std::string LinkName(const ShareItemData& folder, const std::string& letter) {
+    return DriveShortcutName(FolderNameOf(folder.remoteName), folder.comment, letter);
 }
 }  // namespace
 
@@ -48,13 +48,13 @@ bool AskForShortcuts(WizardHost& host) {
     return host.ShowMessage(LoadResString(IDS_ASK_SHORTCUTS), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-MappingOutcome MapCheckedShares(const std::vector<FolderChoice>& ticked, WizardHost& host) {
+MappingOutcome MapCheckedShares(const std::vector<ShareItemData>& ticked, WizardHost& host) {
     MappingOutcome outcome;
     if (ticked.empty()) return outcome;
     outcome.createShortcuts = AskForShortcuts(host);
     host.SetProgressAnimation(true);
-    for (FolderChoice folder : ticked) {
-        if (!ShareNameUsable(folder.data, host)) {
+    for (ShareItemData folder : ticked) {
+        if (!ShareNameUsable(folder, host)) {
             outcome.mapFailed = true;
             continue;
         }
@@ -71,7 +71,7 @@ MappingOutcome MapCheckedShares(const std::vector<FolderChoice>& ticked, WizardH
             }
             host.SetProgressAnimation(false);
             if (attempt.result == ERROR_INVALID_PASSWORD && !passwordTried) {
-                const auto typed = host.PromptSharePassword(folder.data.remoteName);
+                const auto typed = host.PromptSharePassword(folder.remoteName);
                 if (typed) {
                     password = *typed;
                     passwordTried = true;
@@ -82,7 +82,7 @@ MappingOutcome MapCheckedShares(const std::vector<FolderChoice>& ticked, WizardH
             // No shortcut and, by the network layer, no remembered connection for a folder that failed.
             outcome.mapFailed = true;
             std::string text = attempt.result == ERROR_INVALID_PASSWORD ? LoadResString(IDS_INVALID_PASSWORD) : "";
-            text += LoadResString(IDS_MAP_FAILED) + " " + folder.data.remoteName + " (" + attempt.letter + ":).";
+            text += LoadResString(IDS_MAP_FAILED) + " " + folder.remoteName + " (" + attempt.letter + ":).";
             host.ShowMessage(text, MB_OK | MB_ICONEXCLAMATION);
             host.SetProgressAnimation(true);
             break;
@@ -92,7 +92,7 @@ MappingOutcome MapCheckedShares(const std::vector<FolderChoice>& ticked, WizardH
     return outcome;
 }
 
-DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<FolderChoice>& selected,
+DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<ShareItemData>& selected,
                                          const std::string& currentLetter, HWND owner, WizardHost& host) {
     DriveLetterChange change;
     change.currentLetter = currentLetter;
@@ -100,14 +100,14 @@ DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<FolderCho
         host.ReportFailure(IDS_SELECT_SHARE_FIRST);
         return change;
     }
-    FolderChoice folder = *selected;
-    if (folder.data.driveLetter) change.currentLetter = std::string(1, folder.data.driveLetter);
+    ShareItemData folder = *selected;
+    if (folder.driveLetter) change.currentLetter = std::string(1, folder.driveLetter);
     if (map) {
-        if (!ShareNameUsable(folder.data, host)) return change;
+        if (!ShareNameUsable(folder, host)) return change;
         CONNECTDLGSTRUCTA dialog = {};
         dialog.cbStructure = sizeof dialog;
         dialog.hwndOwner = owner;
-        dialog.lpConnRes = &folder.data.Resource();
+        dialog.lpConnRes = &folder.Resource();
         dialog.dwFlags = CONNDLG_RO_PATH;
         DWORD result = 0xFFFFFFFF;
         host.RunOnWindow([&] { result = WNet().WNetConnectionDialog1A(&dialog); });
@@ -126,8 +126,8 @@ DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<FolderCho
         // The letter may have been given to another folder since the tree was listed.
         const char letter = change.currentLetter.size() == 1 ? change.currentLetter[0] : 0;
         const bool stillThisFolder =
-            letter && DriveSuffixLetter({{letter, UniversalNameOfDrive(letter)}}, folder.data.remoteName,
-                                        folder.data.localName) == letter;
+            letter && DriveSuffixLetter({{letter, UniversalNameOfDrive(letter)}}, folder.remoteName,
+                                        folder.localName) == letter;
         if (!stillThisFolder ||
             WNet().WNetCancelConnection2A(device.c_str(), CONNECT_UPDATE_PROFILE, FALSE) != NO_ERROR) {
             host.ReportFailure(IDS_REMOVE_DRIVE_FAILED);

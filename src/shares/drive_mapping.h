@@ -3,7 +3,7 @@
 // what the window applies afterwards.
 #pragma once
 #include "common/wizard_host.h"
-#include "shares/folder_choice.h"
+#include "shares/share_item_data.h"
 #include "shares/share_names.h"
 #include <windows.h>
 #include <optional>
@@ -29,7 +29,7 @@ struct MappingOutcome {
 // Asks once whether shortcuts are wanted, then connects each folder not connected yet to the highest free
 // letter (remembered for later logons) and makes its shortcut when wanted. A folder that wants a password
 // prompts once. Nothing is asked or connected when `ticked` is empty (the server item is not checked).
-MappingOutcome MapCheckedShares(const std::vector<FolderChoice>& ticked, WizardHost& host);
+MappingOutcome MapCheckedShares(const std::vector<ShareItemData>& ticked, WizardHost& host);
 
 struct DriveLetterChange {
     bool changed = false;  // the server item is to be filled again
@@ -40,5 +40,5 @@ struct DriveLetterChange {
 
 // Map (the Map Network Drive dialog, owned by `owner`) or remove the drive letter of `selected`; a letter
 // is removed only while it is still connected to that folder.
-DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<FolderChoice>& selected,
+DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<ShareItemData>& selected,
                                          const std::string& currentLetter, HWND owner, WizardHost& host);

@@ -136,13 +136,13 @@ void CShareTreeCtrl::ApplyCheckClick(HTREEITEM item) const {
     for (size_t i = 0; i < folders.size(); ++i) SetCheck(folders[i], checks.folders[i]);
 }
 
-std::vector<FolderChoice> CShareTreeCtrl::TickedFolders() const {
-    std::vector<FolderChoice> ticked;
+std::vector<ShareItemData> CShareTreeCtrl::TickedFolders() const {
+    std::vector<ShareItemData> ticked;
     const HTREEITEM server = GetRootItem();
     if (!server || !GetCheck(server)) return ticked;
     for (HTREEITEM child = GetChildItem(server); child; child = GetNextSiblingItem(child)) {
         const ShareItemData* data = DataOf(*this, child);
-        if (data && GetCheck(child)) ticked.push_back({*data, GetItemText(child)});
+        if (data && GetCheck(child)) ticked.push_back(*data);
     }
     return ticked;
 }

@@ -2,7 +2,7 @@
 // filled from a listing that a worker gathered (see share_listing.h), never from the network itself.
 #pragma once
 #include "framework/handles.h"
-#include "shares/folder_choice.h"
+#include "shares/share_item_data.h"
 #include "shares/share_listing.h"
 #include "widgets/lazy_tree_ctrl.h"
 #include <memory>
@@ -29,7 +29,7 @@ public:
     // The host's rules for a click on the box of `item` (already toggled).
     void ApplyCheckClick(HTREEITEM item) const;
     // The checked folders under a checked server item; empty when the server item is not checked.
-    std::vector<FolderChoice> TickedFolders() const;
+    std::vector<ShareItemData> TickedFolders() const;
 
     // Menus offer adding and deleting shared folders only in English.
     void SetManagementOffered(bool offered) { m_bManagementOffered = offered; }

@@ -157,7 +157,7 @@ int DeleteSharedFolder(ShareOperationWork& work, WizardHost& host) {
         return 1;
     }
     const ShareToDelete target =
-        ShareToDeleteOf(work.selected->data.remoteName, work.selected->data.comment, work.selected->data.driveLetter);
+        ShareToDeleteOf(work.selected->remoteName, work.selected->comment, work.selected->driveLetter);
     const std::string utf8Name = ToUtf8(target.name);
 
     ApplianceReply shareInfo;

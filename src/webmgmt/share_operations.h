@@ -5,7 +5,7 @@
 #pragma once
 #include "common/admin_credentials.h"
 #include "discovery/device_entry.h"
-#include "shares/folder_choice.h"
+#include "shares/share_item_data.h"
 #include "shares/share_names.h"
 #include <windows.h>
 #include <optional>
@@ -17,7 +17,7 @@ struct ShareOperationWork {
     DeviceEntry entry;                     // the selected appliance; its login is updated once accepted
     std::string addressName;               // its name or IP text, as discovery/device_address.h chooses
     AdminCredentials credentials;          // the window's credential cache, before and after
-    std::optional<FolderChoice> selected;  // deleting: the share tree's selected folder
+    std::optional<ShareItemData> selected;  // deleting: the share tree's selected folder
     HWND owner = nullptr;                  // the window: owner of the add dialog and the drive-letter change
     bool loginAccepted = false;            // entry carries credentials the appliance accepted
     std::optional<bool> createShortcuts;   // the answer to the shortcut question, when it was asked

@@ -194,7 +194,7 @@ TEST_F(ShareTree, TickedFoldersGetLettersFromZDownAndShortcutsThatRemovalTakesAw
     const HTREEITEM filesItem = Folder("Shared Files (Z:)");
     ASSERT_NE(filesItem, nullptr);
     const auto data = Tree().GetItemData(filesItem);
-    const DriveLetterChange change = MapOrRemoveDriveLetter(false, FolderChoice{*data, "Shared Files (Z:)"}, "",
+    const DriveLetterChange change = MapOrRemoveDriveLetter(false, *data, "",
                                                             m_window->m_hWnd, m_host);
     EXPECT_TRUE(change.changed);
     EXPECT_EQ(change.currentLetter, "");
@@ -247,7 +247,7 @@ TEST_F(ShareTree, MapNetworkDriveDialogConnectsTheLetterChosenThere) {
         ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
     const DriveLetterChange change = MapOrRemoveDriveLetter(
-        true, FolderChoice{*Tree().GetItemData(media), "Shared Media"}, "", m_window->m_hWnd, m_host);
+        true, *Tree().GetItemData(media), "", m_window->m_hWnd, m_host);
     ASSERT_TRUE(driver.Finish());
     EXPECT_EQ(shownPath, "\\\\QX-Harborbox\\Shared Media");
     EXPECT_TRUE(readOnly);
