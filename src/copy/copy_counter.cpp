@@ -1,14 +1,14 @@
 #include "copy/copy_counter.h"
 #include "copy/copy_names.h"
 #include "copy/file_copier.h"
-#include "copy/find_handle.h"
+#include "framework/handles.h"
 
 namespace {
 void CountFolder(std::wstring folder, CopyAmount& amount) {
     AddTrailingBackslash(folder);
     WIN32_FIND_DATAW entry;
-    FindHandle find(::FindFirstFileExW((folder + L"*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
-                                       nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    fw::unique_find find(::FindFirstFileExW((folder + L"*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
+                                            nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) return;
     do {
         const std::wstring name = entry.cFileName;

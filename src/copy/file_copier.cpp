@@ -3,8 +3,8 @@
 #include "copy/copy_names.h"
 #include "copy/file_identity.h"
 #include "copy/file_transfer.h"
-#include "copy/find_handle.h"
 #include "copy/wide_text.h"
+#include "framework/handles.h"
 
 namespace {
 bool IsDots(const WIN32_FIND_DATAW& entry) {
@@ -110,8 +110,8 @@ void CFileCopier::CopyFolderContents(const std::wstring& folder, std::wstring de
     std::wstring pattern = folder;
     AddTrailingBackslash(pattern);
     WIN32_FIND_DATAW entry;
-    FindHandle find(::FindFirstFileExW((pattern + L"*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
-                                       nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    fw::unique_find find(::FindFirstFileExW((pattern + L"*").c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch,
+                                            nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) {
         // Only an empty drive root lists nothing at all; anything else is a folder that did not arrive.
         const DWORD error = ::GetLastError();

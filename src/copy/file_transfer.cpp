@@ -1,12 +1,9 @@
 #include "copy/file_transfer.h"
 #include "copy/copy_names.h"
-#include "copy/find_handle.h"
 #include "framework/handles.h"
 
 namespace {
 constexpr size_t kChunkBytes = 1 << 20;
-
-HANDLE OpenOrNull(HANDLE handle) { return handle == INVALID_HANDLE_VALUE ? nullptr : handle; }
 
 bool Cancelled(const CopyProgress* progress) { return progress && progress->IsCancelled(); }
 
@@ -36,8 +33,8 @@ DWORD WritePartialFile(HANDLE in, const std::wstring& partial, const FILE_BASIC_
                        std::vector<char>& buffer, CopyProgress* progress, TransferResult& result) {
     // Read-only is set only once all bytes are in, so that an unfinished copy can still be removed.
     const DWORD attributes = sourceInfo.FileAttributes & ~(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
-    fw::unique_handle out(OpenOrNull(::CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                   CREATE_ALWAYS, attributes & ~FILE_ATTRIBUTE_READONLY, nullptr)));
+    fw::unique_file out(::CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      attributes & ~FILE_ATTRIBUTE_READONLY, nullptr));
     if (!out) return ::GetLastError();
     DWORD error = CopyBytes(in, out.get(), buffer, progress, result.bytes, result.sourceFailed);
     if (!error && !::FlushFileBuffers(out.get())) error = ::GetLastError();
@@ -76,8 +73,8 @@ TransferResult TransferFile(const std::wstring& source, const std::wstring& dest
                             CopyProgress* progress) {
     TransferResult result;
     result.finalPath = destination;
-    fw::unique_handle in(OpenOrNull(::CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)));
+    fw::unique_file in(::CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                     FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     // The basic information only: asking for all of it costs a round trip to the Wine server per file.
     FILE_BASIC_INFO info;
     if (!in || !::GetFileInformationByHandleEx(in.get(), FileBasicInfo, &info, sizeof info)) {
@@ -97,8 +94,8 @@ TransferResult TransferFile(const std::wstring& source, const std::wstring& dest
 
 void RemovePartialFiles(const std::wstring& folder) {
     WIN32_FIND_DATAW entry;
-    FindHandle find(::FindFirstFileExW((folder + L"~*.qmpart").c_str(), FindExInfoBasic, &entry,
-                                       FindExSearchNameMatch, nullptr, 0));
+    fw::unique_find find(::FindFirstFileExW((folder + L"~*.qmpart").c_str(), FindExInfoBasic, &entry,
+                                            FindExSearchNameMatch, nullptr, 0));
     if (!find) return;
     do {
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsPartialFileName(entry.cFileName))

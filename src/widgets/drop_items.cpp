@@ -1,26 +1,21 @@
 #include "widgets/drop_items.h"
+#include "framework/handles.h"
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
 
 std::wstring ResolveShortcut(const std::wstring& path) {
     if (path.empty()) return std::wstring();
-    IShellLinkW* link = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                  reinterpret_cast<void**>(&link))))
+    fw::com_ptr<IShellLinkW> link;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void())))
         return std::wstring();
-    std::wstring target;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        if (SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
-            wchar_t buffer[MAX_PATH] = {};
-            WIN32_FIND_DATAW unused;
-            if (SUCCEEDED(link->GetPath(buffer, MAX_PATH, &unused, SLGP_UNCPRIORITY))) target = buffer;
-        }
-        file->Release();
-    }
-    link->Release();
-    return target;
+    fw::com_ptr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void())) || FAILED(file->Load(path.c_str(), STGM_READ)))
+        return std::wstring();
+    wchar_t buffer[MAX_PATH] = {};
+    WIN32_FIND_DATAW unused;
+    if (FAILED(link->GetPath(buffer, MAX_PATH, &unused, SLGP_UNCPRIORITY))) return std::wstring();
+    return buffer;
 }
 
 bool ClassifyDropItem(const std::wstring& path, uint32_t acceptFlags, uint32_t& itemType) {
