@@ -46,7 +46,6 @@ CQuickmapDlg::~CQuickmapDlg() {
     // Workers still running keep the link, not this object: from now on their requests are cancelled and
     // their results dropped. Nothing here waits for them.
     if (m_link) m_link->Close();
-    if (m_comInitialized) ::CoUninitialize();
 }
 
 BOOL CQuickmapDlg::OnInitDialog() {
@@ -70,7 +69,6 @@ BOOL CQuickmapDlg::OnInitDialog() {
 
     FitBannerToDpi();
     AddTrayIcon();
-    m_comInitialized = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     m_deviceList.SetUpColumnsAndImages(LoadResString(IDS_DEVICE_NAME), LoadResString(IDS_IP_ADDRESS),
                                        LoadResString(IDS_MAC_ADDRESS), LoadResString(IDS_SEARCHING));
     SetUpCopyDrop();

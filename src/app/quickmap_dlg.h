@@ -158,6 +158,5 @@ private:
     fw::unique_hicon m_iconNotFound;
     fw::unique_hicon m_iconConflict;
     fw::unique_gdi<HBITMAP> m_banner;  // null while the template's own (100 %) banner shows
-    bool m_comInitialized = false;
     bool m_hotKeyRegistered = false;
 };

@@ -1,6 +1,7 @@
 #include "app/worker_threads.h"
 #include "app/wizard_link.h"
 #include "discovery/device_scan.h"
+#include "framework/com_apartment.h"
 #include "shares/mapped_drives.h"
 #include <objbase.h>
 #include <shellapi.h>
@@ -62,6 +63,7 @@ UINT ShareThreadProc(LPVOID argument) {
 }
 
 UINT MappingThreadProc(LPVOID argument) {
+    const fw::ComApartment apartment;  // desktop shortcuts
     const auto failed = [](CQuickmapDlg& window) {
         MappingOutcome outcome;
         outcome.mapFailed = true;
@@ -75,6 +77,7 @@ UINT MappingThreadProc(LPVOID argument) {
 }
 
 UINT DriveLetterThreadProc(LPVOID argument) {
+    const fw::ComApartment apartment;  // desktop shortcuts
     return RunWorker<DriveLetterJob>(argument, [](const std::shared_ptr<DriveLetterJob>& job) {
         const auto change = std::make_shared<DriveLetterChange>(
             MapOrRemoveDriveLetter(job->map, job->selected, job->currentLetter, job->owner, *job->link));
@@ -91,6 +94,7 @@ UINT DriveLetterThreadProc(LPVOID argument) {
 }
 
 UINT WebOperationThreadProc(LPVOID argument) {
+    const fw::ComApartment apartment;  // desktop shortcuts
     return RunWorker<WebOperationJob>(argument, [](const std::shared_ptr<WebOperationJob>& job) {
         if (job->type == 3) {
             SetUniqueDeviceName(job->settings, *job->link);

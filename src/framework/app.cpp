@@ -1,4 +1,5 @@
 #include "framework/app.h"
+#include "framework/com_apartment.h"
 #include "framework/message_pump.h"
 #include "framework/wnd.h"
 
@@ -23,6 +24,8 @@ int CWinApp::Run() {
 int CWinApp::RunApplication(HINSTANCE instance, const char* commandLine) {
     g_instance = instance;
     m_strCommandLine = commandLine ? commandLine : "";
+    // The window thread's COM and OLE, for as long as any of its windows lives.
+    const fw::ComApartment apartment(fw::ComApartment::Kind::Ole);
     if (!InitInstance()) return ExitInstance();
     // Success without a main window ends at once; the exit procedure still runs.
     if (!m_pMainWnd) return ExitInstance();

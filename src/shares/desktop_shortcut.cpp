@@ -15,25 +15,12 @@ std::string ShortcutPath(int folder, const std::string& name) {
     if (SUCCEEDED(::SHGetMalloc(allocator.put()))) allocator->Free(items);
     return found ? std::string(path) + "\\" + name + ".lnk" : std::string();
 }
-
-// Workers make shortcuts too: COM is started on the calling thread when it is not yet.
-class ComOnThisThread {
-public:
-    ComOnThisThread() : m_result(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComOnThisThread() {
-        if (SUCCEEDED(m_result)) ::CoUninitialize();
-    }
-
-private:
-    HRESULT m_result;
-};
 }  // namespace
 
 void CreateDesktopShortcut(int folder, const std::string& name, const std::string& target) {
     if (name.empty()) return;
     const std::string link = ShortcutPath(folder, name);
     if (link.empty()) return;
-    ComOnThisThread com;
     fw::com_ptr<IShellLinkA> shellLink;
     if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                   shellLink.put_void())))

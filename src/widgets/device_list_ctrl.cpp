@@ -1,6 +1,7 @@
 #include "widgets/device_list_ctrl.h"
 #include "discovery/device_list_rows.h"
 #include "framework/app.h"
+#include "framework/com_apartment.h"
 #include "framework/dpi.h"
 #include "framework/thread.h"
 #include "res/resource.h"
@@ -16,7 +17,8 @@ constexpr UINT kMsgAppendWaitingRows = WM_APP + 0x40;
 }  // namespace
 
 CDeviceListCtrl::CDeviceListCtrl() {
-    // Dropped shortcuts are resolved through COM objects, so OLE must live on this thread as long as the list.
+    // Outside the program (a test's window) nothing may have started OLE on this thread yet.
+    if (fw::ComApartment::OleStartedOnThisThread()) return;
     const HRESULT result = ::OleInitialize(nullptr);
     if (SUCCEEDED(result)) {
         m_oleInitialized = true;
@@ -97,6 +99,7 @@ struct DropReaderJob {
 };
 
 UINT DropReaderThread(LPVOID param) {
+    const fw::ComApartment apartment;
     const std::unique_ptr<DropReaderJob> job(static_cast<DropReaderJob*>(param));
     ReadDrop(*job->drop);
     job->drop->done = true;

@@ -33,12 +33,10 @@ bool ClassifyDropItem(const std::wstring& path, uint32_t acceptFlags, uint32_t& 
 }
 
 void ReadDrop(DropRead& drop) {
-    const bool comStarted = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     for (std::wstring path : drop.names) {
         const std::wstring target = ResolveShortcut(path);
         if (!target.empty()) path = target;
         uint32_t itemType = 0;
         if (ClassifyDropItem(path, drop.acceptFlags, itemType)) drop.items.push_back({path, itemType});
     }
-    if (comStarted) ::CoUninitialize();
 }

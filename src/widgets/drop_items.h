@@ -35,5 +35,5 @@ struct DropRead {
     std::atomic<bool> done{false};
 };
 
-// Resolves and classifies every name of `drop` (COM is started on the calling thread for it).
+// Resolves and classifies every name of `drop`. Needs COM on the calling thread.
 void ReadDrop(DropRead& drop);

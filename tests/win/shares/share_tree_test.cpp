@@ -1,5 +1,6 @@
 // The share tree, drive letters and shortcuts against a simulated appliance whose shares the test bed
 // put into Wine's UNC namespace, through the Windows networking stand-in.
+#include "framework/com_apartment.h"
 #include "platform/remembered_connections.h"
 #include "platform/wine_drives.h"
 #include "platform/wnet_table.h"
@@ -45,8 +46,8 @@ DWORD WINAPI CountingOpenEnum(DWORD scope, DWORD type, DWORD usage, LPNETRESOURC
 
 class ShareTree : public testing::Test {
 protected:
+    const fw::ComApartment m_apartment;  // the shortcuts are made on this thread
     void SetUp() override {
-        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         ForgetEverything();
         m_boxes = std::make_unique<testbed::MessageBoxAnswerer>();
     }
@@ -54,7 +55,6 @@ protected:
         m_window.reset();
         m_boxes.reset();
         ForgetEverything();
-        ::CoUninitialize();
     }
 
     static void ForgetEverything() { testbed::ForgetDrivesAndShortcuts(); }

@@ -3,6 +3,7 @@
 // namespace, drive letters and shortcuts.
 #include "app/tray_icon.h"
 #include "app/wizard_fixture.h"
+#include "framework/com_apartment.h"
 #include "platform/remembered_connections.h"
 #include "platform/wnet_table.h"
 #include "shares/desktop_shortcut.h"
@@ -55,8 +56,8 @@ std::vector<std::string> ComboItems(HWND combo) {
 
 class ShareAdmin : public WizardFixture {
 protected:
+    const fw::ComApartment m_apartment;  // the shortcuts are made on this thread
     void SetUp() override {
-        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         testbed::ForgetDrivesAndShortcuts();
         m_earlierRequests = testbed::WebRequests().size();
         WizardFixture::SetUp();
@@ -73,7 +74,6 @@ protected:
     void TearDown() override {
         WizardFixture::TearDown();
         testbed::ForgetDrivesAndShortcuts();
-        ::CoUninitialize();
     }
 
     // The appliance listed, selected and its share page loaded; login as the entry last had it.
