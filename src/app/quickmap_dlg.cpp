@@ -3,6 +3,7 @@
 #include "app/quickmap_app.h"
 #include "app/wizard_link.h"
 #include "app/worker_threads.h"
+#include "common/art_sizes.h"
 #include "common/text_compare.h"
 #include "copy/copy_queue.h"
 #include "discovery/device_address.h"
@@ -12,7 +13,6 @@
 #include "framework/dpi.h"
 #include "framework/resource_strings.h"
 #include "res/resource.h"
-#include "widgets/art_sizes.h"
 #include <commctrl.h>
 #include <objbase.h>
 #include <windowsx.h>

@@ -1,7 +1,7 @@
 #include "widgets/device_images.h"
+#include "common/art_sizes.h"
 #include "framework/app.h"
 #include "res/resource.h"
-#include "widgets/art_sizes.h"
 
 HIMAGELIST LoadDeviceImages(int dpi) {
     static const struct {

@@ -1,8 +1,8 @@
 #include "widgets/icon_button.h"
+#include "common/art_sizes.h"
 #include "framework/app.h"
 #include "framework/dpi.h"
 #include "framework/handles.h"
-#include "widgets/art_sizes.h"
 #include "widgets/button_layout.h"
 #include "widgets/icon_dimming.h"
 #include <windowsx.h>

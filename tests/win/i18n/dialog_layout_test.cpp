@@ -3,10 +3,10 @@
 // it at 96, 144 and 192 dpi); each failure names variant, dialog, control and sizes.
 // The notification icon's tips fit its tooltip.
 #include "app/tray_icon.h"
+#include "common/art_sizes.h"
 #include "framework/dpi.h"
 #include "i18n/language_variants.h"
 #include "res/resource.h"
-#include "widgets/art_sizes.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <map>

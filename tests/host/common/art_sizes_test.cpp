@@ -1,4 +1,4 @@
-#include "widgets/art_sizes.h"
+#include "common/art_sizes.h"
 #include <gtest/gtest.h>
 
 namespace {

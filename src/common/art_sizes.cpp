@@ -1,4 +1,4 @@
-#include "widgets/art_sizes.h"
+#include "common/art_sizes.h"
 
 namespace art_sizes {
 namespace {
