@@ -1,6 +1,8 @@
 #include "copy/copy_progress_dlg.h"
+#include "common/art_sizes.h"
 #include "copy/copy_estimate.h"
 #include "framework/app.h"
+#include "framework/dpi.h"
 #include "framework/resource_strings.h"
 #include "res/resource_copy.h"
 #include <commctrl.h>
@@ -51,8 +53,11 @@ BOOL CCopyProgressDlg::OnInitDialog() {
         Close();
         return TRUE;
     }
+    // One drawing per scaling: the control shows an animation at its own size, never stretched.
+    const UINT drawings[] = {IDR_COPY_ANIMATION, IDR_COPY_ANIMATION_144, IDR_COPY_ANIMATION_192};
+    const UINT drawing = drawings[art_sizes::ScaleStep(fw::WindowDpi(m_hWnd))];
     ::SendDlgItemMessageA(m_hWnd, IDC_COPY_ANIMATION, ACM_OPENA, reinterpret_cast<WPARAM>(AfxGetInstanceHandle()),
-                          reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(IDR_COPY_ANIMATION)));
+                          reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(drawing)));
     ::SendDlgItemMessageA(m_hWnd, IDC_COPY_ANIMATION, ACM_PLAY, static_cast<WPARAM>(-1), MAKELONG(0, 0xFFFF));
     ShowFigures();
     SetTimer(kTimerRefresh, kRefreshMs);

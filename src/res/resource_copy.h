@@ -8,8 +8,10 @@
 #define IDC_COPY_PROGRESS_BAR 106
 #define IDC_COPY_ANIMATION 109
 
-// Animation (AVI) shown while copying
+// Animation (AVI) shown while copying, at 100 %, 150 % and 200 % display scaling
 #define IDR_COPY_ANIMATION 161
+#define IDR_COPY_ANIMATION_144 194
+#define IDR_COPY_ANIMATION_192 195
 
 // Strings
 #define IDS_COPY_FIGURES 57600

@@ -280,6 +280,8 @@ bmp setup_welcome setup_welcome "$MENU_BG"
 
 # --- copy animation: a page flies from the computer to the appliance (272 x 40, 26 frames) --------
 # The first pixel's colour is the animation control's transparent colour: the dialog face.
+# Drawn again for 150 % and 200 % (408 x 60, 544 x 80): each picture scaled once with whole pixels kept and
+# then moved as it is, so its lines are the same in every frame.
 anim_frames=26
 draw monitor32 32x32 \
   -stroke "$OUT" -fill "$BODY" -draw 'rectangle 2,3 29,22' -stroke none \
@@ -289,15 +291,28 @@ draw page 12x15 \
   -stroke "$OUT" -fill "$WHITE" -draw 'polygon 0,0 7,0 11,4 11,14 0,14' -stroke none \
   -fill "$BODY_SH" -draw 'polygon 7,1 10,4 7,4' \
   -fill "$TEAL" -draw 'rectangle 2,6 9,6' -draw 'rectangle 2,8 9,8' -draw 'rectangle 2,10 7,10'
-for ((frame = 0; frame < anim_frames; frame++)); do
-  # Along a flat arc from x 52 to x 208, highest in the middle.
-  x=$((52 + frame * 156 / (anim_frames - 1)))
-  y=$((14 - (frame * (anim_frames - 1 - frame)) * 12 / ((anim_frames - 1) * (anim_frames - 1) / 4)))
-  convert -size 272x40 xc:"$MENU_BG" +antialias \
-    -fill "$BODY_SH" -draw "$(awk -v f="$frame" 'BEGIN { for (x = 56 + f % 8; x < 214; x += 8) printf "rectangle %d,33 %d,34 ", x, x + 3 }')" \
-    "$work/monitor32.png" -geometry +14+4 -composite \
-    "$work/appliance32.png" -geometry +226+4 -composite \
-    "$work/page.png" -geometry "+$x+$y" -composite \
-    -depth 8 "rgb:$work/copy$frame.rgb"
-done
-python3 "$here/make-avi.py" "$out/copy.avi" 272 40 100 $(for ((f = 0; f < anim_frames; f++)); do echo "$work/copy$f.rgb"; done)
+# copy_animation NAME PERCENT APPLIANCE : out/NAME.avi at PERCENT of the 96-dpi size.
+copy_animation() {
+  local name=$1 p=$2 appliance=$3
+  local frame x y
+  convert "$work/monitor32.png" -filter Point -resize $((32 * p / 100))x$((32 * p / 100))! "$work/${name}_monitor.png"
+  convert "$work/page.png" -filter Point -resize $((12 * p / 100))x$((15 * p / 100))! "$work/${name}_page.png"
+  for ((frame = 0; frame < anim_frames; frame++)); do
+    # Along a flat arc from x 52 to x 208, highest in the middle.
+    x=$((52 + frame * 156 / (anim_frames - 1)))
+    y=$((14 - (frame * (anim_frames - 1 - frame)) * 12 / ((anim_frames - 1) * (anim_frames - 1) / 4)))
+    convert -size $((272 * p / 100))x$((40 * p / 100)) xc:"$MENU_BG" +antialias \
+      -fill "$BODY_SH" -draw "$(awk -v f="$frame" -v p="$p" 'BEGIN {
+        for (x = 56 + f % 8; x < 214; x += 8)
+          printf "rectangle %d,%d %d,%d ", x * p / 100, 33 * p / 100, (x + 4) * p / 100 - 1, 35 * p / 100 - 1 }')" \
+      "$work/${name}_monitor.png" -geometry +$((14 * p / 100))+$((4 * p / 100)) -composite \
+      "$work/$appliance.png" -geometry +$((226 * p / 100))+$((4 * p / 100)) -composite \
+      "$work/${name}_page.png" -geometry "+$((x * p / 100))+$((y * p / 100))" -composite \
+      -depth 8 "rgb:$work/$name$frame.rgb"
+  done
+  python3 "$here/make-avi.py" "$out/$name.avi" $((272 * p / 100)) $((40 * p / 100)) 100 \
+    $(for ((f = 0; f < anim_frames; f++)); do echo "$work/$name$f.rgb"; done)
+}
+copy_animation copy 100 appliance32
+copy_animation copy144 150 appliance48
+copy_animation copy192 200 appliance64
