@@ -10,7 +10,8 @@ thread_local int t_oleApartments = 0;
 bool Start(ComApartment::Kind kind) {
     // S_FALSE (already started here) counts too: every success is balanced by one uninitialise.
     if (kind == ComApartment::Kind::Ole) return SUCCEEDED(::OleInitialize(nullptr));
-    return SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    // Old OLE's DDE is of no use here, and shell handlers run better without it.
+    return SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
 }
 }  // namespace
 
