@@ -31,10 +31,8 @@ UINT RunWorker(LPVOID argument, Body body, std::function<void(CQuickmapDlg&)> fa
 
 UINT OpenThreadProc(LPVOID argument) {
     const std::unique_ptr<std::string> target(static_cast<std::string*>(argument));
-    // The shell's handlers may use COM on the calling thread.
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const fw::ComApartment apartment;  // the shell's handlers may use COM on the calling thread
     ::ShellExecuteA(nullptr, "open", target->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    if (SUCCEEDED(com)) ::CoUninitialize();
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "app/tray_commands.h"
 #include "copy/file_drop.h"
 #include "copy/scratch_files.h"
+#include "framework/com_apartment.h"
 #include "shares/drives_and_shortcuts.h"
 #include "shares/mapped_drives.h"
 #include "test_bed.h"
@@ -37,8 +38,8 @@ bool AnyContains(const std::vector<std::string>& lines, const std::string& part)
 
 class NetworkNamesFixture : public WizardFixture {
 protected:
+    const fw::ComApartment m_apartment;  // the shortcuts are made on this thread
     void SetUp() override {
-        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         testbed::ForgetDrivesAndShortcuts();
         WizardFixture::SetUp();
         m_window->StartScan(true);
@@ -48,7 +49,6 @@ protected:
     void TearDown() override {
         WizardFixture::TearDown();
         testbed::ForgetDrivesAndShortcuts();
-        ::CoUninitialize();
     }
     int PositionOf(const std::string& ip) {
         int position = 0;
