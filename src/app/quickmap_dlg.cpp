@@ -97,11 +97,13 @@ void CQuickmapDlg::FitBannerToDpi() {
     // The banner keeps the same margin on both sides; its sunken edge takes a pixel each side.
     const int room = client.right - 2 * place.left - 2;
     const UINT drawings[] = {IDB_BANNER, IDB_BANNER_144, IDB_BANNER_192};
-    for (int step = art_sizes::ScaleStep(fw::WindowDpi(m_hWnd)); step > 0; --step) {
+    // Down to the 100 % drawing, which the template is laid out for: back on a 100 % monitor a larger one
+    // would be cut.
+    for (int step = art_sizes::ScaleStep(fw::WindowDpi(m_hWnd)); step >= 0; --step) {
         fw::unique_gdi<HBITMAP> bitmap(static_cast<HBITMAP>(
             ::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(drawings[step]), IMAGE_BITMAP, 0, 0, 0)));
         BITMAP size = {};
-        if (!bitmap || !::GetObjectA(bitmap.get(), sizeof size, &size) || size.bmWidth > room) continue;
+        if (!bitmap || !::GetObjectA(bitmap.get(), sizeof size, &size) || (step > 0 && size.bmWidth > room)) continue;
         ::SendMessageA(banner, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
         m_banner = std::move(bitmap);
         return;

@@ -120,3 +120,26 @@ TEST_F(WizardScaling, TheCopyAnimationIsDrawnForTheDpiAndShownWhole) {
     for (const auto& drawing : drawings)
         if (drawing.dpi == dpi) EXPECT_EQ(drawing.width, drawn.right - drawn.left);
 }
+
+TEST_F(WizardScaling, MovingToAMonitorOfItsOwnScalingBringsBackTheBannerThatFits) {
+    // As if the window came from a 200 % monitor: the largest drawing shown, then the move's message.
+    HWND banner = Control(IDC_BANNER);
+    HBITMAP large = static_cast<HBITMAP>(
+        ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BANNER_192), IMAGE_BITMAP, 0, 0, 0));
+    ASSERT_TRUE(large);
+    ::SendMessageA(banner, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(large));
+    RECT window;
+    ::GetWindowRect(m_hwnd, &window);
+    const int dpi = ScreenDpi();
+    ::SendMessageA(m_hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&window));
+
+    BITMAP shown = {};
+    ASSERT_TRUE(::GetObjectA(reinterpret_cast<HGDIOBJ>(::SendMessageA(banner, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                             sizeof shown, &shown));
+    RECT place, client;
+    ::GetWindowRect(banner, &place);
+    ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&place), 2);
+    ::GetClientRect(m_hwnd, &client);
+    EXPECT_LE(place.left + shown.bmWidth, client.right) << dpi << " dpi: the banner is cut";
+    ::DeleteObject(large);
+}
