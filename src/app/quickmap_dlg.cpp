@@ -8,6 +8,7 @@
 #include "copy/copy_queue.h"
 #include "discovery/device_address.h"
 #include "discovery/device_list_rows.h"
+#include "discovery/remembered_store.h"
 #include "framework/app.h"
 #include "framework/cursor.h"
 #include "framework/dpi.h"
@@ -76,6 +77,7 @@ BOOL CQuickmapDlg::OnInitDialog() {
     m_hotKeyRegistered = ::RegisterHotKey(m_hWnd, ID_HOT_KEY, MOD_ALT, 'W') != FALSE;
     SetTrayState(TrayState::Searching);
     CenterWindow();
+    m_state.Remembered() = LoadRememberedAppliances();
     SetTimer(ID_TIMER_FIRST_SCAN, 200);
 
     auto* app = dynamic_cast<CQuickmapApp*>(AfxGetApp());
@@ -147,7 +149,7 @@ bool CQuickmapDlg::StartScan(bool showSearchingIcon, ScanPurpose purpose) {
         m_deviceList.DeleteAllItems();
         m_deviceList.InsertItem(0, LoadResString(IDS_SEARCHING), kImageSearching);
     }
-    auto* job = new ScanJob{m_link, purpose};
+    auto* job = new ScanJob{m_link, purpose, ScanOptions{m_state.Remembered().AddressesToAsk(), {}}};
     if (StartWorker(&ScanThreadProc, job)) return true;
     delete job;
     m_state.FinishScan(DeviceRegistry{});
@@ -156,6 +158,7 @@ bool CQuickmapDlg::StartScan(bool showSearchingIcon, ScanPurpose purpose) {
 }
 
 void CQuickmapDlg::OnScanFinished(DeviceRegistry found, ScanPurpose purpose) {
+    RememberSeen(found);
     const ScanArrival arrival = m_state.FinishScan(std::move(found));
     if (arrival == ScanArrival::ChosenGone) {
         ShowPage();
@@ -294,6 +297,8 @@ bool CQuickmapDlg::OnCommand(WORD id, WORD code, HWND control) {
     case ID_DEVICE_OPEN: OpenSelectedShare(); return true;
     case ID_DEVICE_MANAGE: OpenWebManager(); return true;
     case ID_DEVICE_UNIQUE_NAME: StartWebOperation(3); return true;
+    case ID_CMD_ADD_BY_ADDRESS: AddByAddress(); return true;
+    case ID_DEVICE_FORGET: ForgetSelectedAppliance(); return true;
     default:
         RunTrayDeviceCommand(id);
         return CDialog::OnCommand(id, code, control);

@@ -5,6 +5,7 @@
 #include "app/tray_icon.h"
 #include "app/wizard_state.h"
 #include "common/admin_credentials.h"
+#include "discovery/address_query.h"
 #include "discovery/device_registry.h"
 #include "framework/dialog.h"
 #include "framework/handles.h"
@@ -66,6 +67,8 @@ public:
     void OnShareOperationFinished(const ShareOperationWork& work);
     void OnDeviceSettingsFinished(const DeviceSettingsWork& work);
     void OnManageFinished(const DeviceSettingsWork& work, const std::string& url);
+    // Add by address: a found appliance is remembered and listed by a rescan; a failure says why.
+    void OnAddressQueried(const std::string& asked, const AddressQueryResult& result);
     // A worker that ended without its result (it failed, or the watchdog gave up on it).
     void ShowWorkerFailure();
     // A worker listed another folder: the watchdog waits again.
@@ -87,6 +90,9 @@ public:
     void OnHotKey(int id);
     void OpenSelectedShare();
     void OpenWebManager();
+    void AddByAddress();
+    // Drops the selected appliance from those added by address.
+    void ForgetSelectedAppliance();
 
 protected:
     BOOL OnInitDialog() override;
@@ -119,6 +125,10 @@ private:
     void OnTrayCallback(UINT mouseMessage);
     void PopUpTrayMenu();
     void RunTrayDeviceCommand(UINT id);
+    // What a scan found is remembered for the next start: sleeping and added appliances stay known.
+    void RememberSeen(const DeviceRegistry& found);
+    bool SaveRemembered();
+    bool IsAddedByAddress(const DeviceEntry& entry) const;
     void TrackPopupAtCursor(UINT flags);
     void ExitProgram();
     void AdvanceProgress();

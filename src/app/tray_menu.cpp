@@ -100,6 +100,7 @@ void CQuickmapDlg::PopUpTrayMenu() {
         SetTrayState(TrayState::NotFound);
     }
     ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(menu, MF_STRING, ID_CMD_ADD_BY_ADDRESS, LoadResString(IDS_MENU_ADD_BY_ADDRESS).c_str());
     ::AppendMenuA(menu, MF_STRING, ID_CMD_EXIT, LoadResString(IDS_MENU_EXIT).c_str());
     TrackPopupAtCursor(TPM_RIGHTALIGN | TPM_LEFTBUTTON);
     g_bTrayMenuBusy = 0;
@@ -127,15 +128,23 @@ void CQuickmapDlg::TrackPopupAtCursor(UINT flags) {
 }
 
 void CQuickmapDlg::OpenDeviceMenu(int item) {
-    if (m_state.DeviceCount() <= 0 || !m_state.EntryAt(item)) return;
-    m_state.SelectRow(item);
+    // Right-clicking "Harborbox not found." offers adding one by address alone.
+    const DeviceEntry* entry = m_state.DeviceCount() > 0 ? m_state.EntryAt(item) : nullptr;
+    if (m_state.DeviceCount() > 0 && !entry) return;
     m_popupMenu.reset(::CreatePopupMenu());
     HMENU menu = m_popupMenu.get();
-    ::AppendMenuA(menu, MF_STRING, ID_DEVICE_MANAGE, LoadResString(IDS_MENU_MANAGE).c_str());
-    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(menu, MF_STRING, ID_DEVICE_OPEN, LoadResString(IDS_MENU_OPEN).c_str());
-    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(menu, MF_STRING, ID_DEVICE_UNIQUE_NAME, LoadResString(IDS_MENU_UNIQUE_NAME).c_str());
+    if (entry) {
+        m_state.SelectRow(item);
+        ::AppendMenuA(menu, MF_STRING, ID_DEVICE_MANAGE, LoadResString(IDS_MENU_MANAGE).c_str());
+        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuA(menu, MF_STRING, ID_DEVICE_OPEN, LoadResString(IDS_MENU_OPEN).c_str());
+        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuA(menu, MF_STRING, ID_DEVICE_UNIQUE_NAME, LoadResString(IDS_MENU_UNIQUE_NAME).c_str());
+        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    }
+    ::AppendMenuA(menu, MF_STRING, ID_CMD_ADD_BY_ADDRESS, LoadResString(IDS_MENU_ADD_BY_ADDRESS).c_str());
+    if (entry && IsAddedByAddress(*entry))
+        ::AppendMenuA(menu, MF_STRING, ID_DEVICE_FORGET, LoadResString(IDS_MENU_FORGET).c_str());
     TrackPopupAtCursor(TPM_LEFTALIGN | TPM_RIGHTBUTTON);
 }
 

@@ -162,8 +162,11 @@ void CQuickmapDlg::OnDeviceListNotify(const NMHDR* header) {
     if (header->code != NM_CLICK && header->code != NM_DBLCLK && header->code != NM_RCLICK) return;
     const int item = reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem;
     if (m_state.DeviceCount() == 0) {
-        // The only row is "Harborbox not found.": help is what the user needs.
-        if (item >= 0 && header->code != NM_RCLICK) ShowHelp();
+        // The only row is "Harborbox not found.": help is what the user needs, or adding one by address.
+        if (item >= 0 && header->code == NM_RCLICK)
+            OpenDeviceMenu(item);
+        else if (item >= 0)
+            ShowHelp();
         return;
     }
     if (!m_state.EntryAt(item)) return;

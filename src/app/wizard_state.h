@@ -6,6 +6,7 @@
 #include "app/help_choice.h"
 #include "common/admin_credentials.h"
 #include "discovery/device_registry.h"
+#include "discovery/remembered_appliances.h"
 #include "shares/share_names.h"
 #include <cstdint>
 #include <ctime>
@@ -25,7 +26,7 @@ struct ApplianceKey {
 
 // Workers whose silence the watchdog judges, and the one it leaves alone: mapping ends by itself and its
 // connections must not be made twice.
-enum class WorkKind { Listing, Mapping, DriveLetter, WebOperation, Manage };
+enum class WorkKind { Listing, Mapping, DriveLetter, WebOperation, Manage, AddressQuery };
 
 // What a worker's result is checked against when it comes back.
 struct WorkTicket {
@@ -112,6 +113,10 @@ public:
     void SetCurrentLetter(std::string letter) { m_currentLetter = std::move(letter); }
     const std::string& CurrentLetter() const { return m_currentLetter; }
 
+    // --- appliances seen before and added by address, asked directly in every scan
+    RememberedAppliances& Remembered() { return m_remembered; }
+    const RememberedAppliances& Remembered() const { return m_remembered; }
+
     // --- the administrator credential cache, emptied by every scan's result
     const AdminCredentials& Credentials() const { return m_credentials; }
     void SetCredentials(AdminCredentials credentials) { m_credentials = std::move(credentials); }
@@ -132,6 +137,7 @@ private:
     WorkKind m_kind = WorkKind::Listing;
     int m_silentTicks = 0;
     AdminCredentials m_credentials;
+    RememberedAppliances m_remembered;
     bool m_noShares = false;
     bool m_mapFailed = false;
     bool m_createShortcuts = false;

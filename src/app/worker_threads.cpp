@@ -1,6 +1,6 @@
 #include "app/worker_threads.h"
 #include "app/wizard_link.h"
-#include "discovery/device_scan.h"
+#include "discovery/address_query.h"
 #include "framework/com_apartment.h"
 #include "shares/mapped_drives.h"
 #include <objbase.h>
@@ -40,12 +40,21 @@ UINT ScanThreadProc(LPVOID argument) {
     const auto job = TakeJob<ScanJob>(argument);
     auto found = std::make_shared<DeviceRegistry>();
     try {
-        ScanForDevices(*found);
+        ScanForDevices(*found, job->options);
     } catch (...) {
         *found = DeviceRegistry{};  // a scan that failed found nothing
     }
     job->link->Deliver([job, found](CQuickmapDlg& window) { window.OnScanFinished(std::move(*found), job->purpose); });
     return 0;
+}
+
+UINT AddressQueryThreadProc(LPVOID argument) {
+    return RunWorker<AddressQueryJob>(argument, [](const std::shared_ptr<AddressQueryJob>& job) {
+        const auto result = std::make_shared<AddressQueryResult>(QueryApplianceAt(job->asked));
+        job->link->DeliverResult(job->ticket, [job, result](CQuickmapDlg& window) {
+            window.OnAddressQueried(job->asked, *result);
+        });
+    });
 }
 
 UINT ShareThreadProc(LPVOID argument) {

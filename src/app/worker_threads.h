@@ -2,6 +2,7 @@
 // the window's link; none touches the window, its controls or its registry.
 #pragma once
 #include "app/quickmap_dlg.h"
+#include "discovery/device_scan.h"
 #include "webmgmt/device_settings.h"
 #include "webmgmt/share_operations.h"
 #include <memory>
@@ -10,6 +11,14 @@
 struct ScanJob {
     std::shared_ptr<CWizardLink> link;
     ScanPurpose purpose;
+    ScanOptions options;
+};
+
+// Add by address: the discover request sent to what the user typed.
+struct AddressQueryJob {
+    std::shared_ptr<CWizardLink> link;
+    WorkTicket ticket;
+    std::string asked;
 };
 
 struct ShareLoadJob {
@@ -56,6 +65,7 @@ struct ManageJob {
 
 UINT ScanThreadProc(LPVOID job);
 UINT OpenThreadProc(LPVOID target);  // a std::string: an address or a network path for the shell to open
+UINT AddressQueryThreadProc(LPVOID job);
 UINT ShareThreadProc(LPVOID job);
 UINT MappingThreadProc(LPVOID job);
 UINT DriveLetterThreadProc(LPVOID job);

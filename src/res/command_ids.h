@@ -9,6 +9,8 @@
 #define ID_CMD_EXIT 9003
 // Posted by the copy worker when it starts a batch.
 #define ID_COPY_STARTED 9004
+// Tray and device list menus: asks an appliance by its address.
+#define ID_CMD_ADD_BY_ADDRESS 9005
 
 // System menu item "About Harborbox Quickmap"
 #define IDM_ABOUTBOX 272
@@ -25,6 +27,7 @@
 #define ID_DEVICE_OPEN ID_SHARE_OPEN
 #define ID_DEVICE_MANAGE ID_DEVICE_MANAGE_SHARE
 #define ID_DEVICE_UNIQUE_NAME 32794
+#define ID_DEVICE_FORGET 32795
 
 // Tray menu items of each device (app/tray_commands.h encodes them): the first sixteen devices in the group,
 // the others from the second base, below the menu ids above and above the dialog ids.

@@ -1,6 +1,7 @@
 // Resource ids shared by the .rc files and the program.
 #pragma once
 #include "resource_aux.h"
+#include "resource_discovery.h"
 #include "resource_web.h"
 #include "resource_shares.h"
 #include "resource_widgets.h"

@@ -63,10 +63,11 @@ TEST_F(TrayMenu, EmptyRegistryShowsNotFoundBetweenAboutAndExit) {
     const testbed::MenuSnapshot menu = RightClickTray();
     ASSERT_TRUE(menu.shown);
     EXPECT_EQ(Texts(menu.items), (std::vector<std::string>{"About Harborbox Quickmap", "", "Harborbox not found.", "",
-                                                           "Exit"}));
+                                                           "Add a Harborbox by address...", "Exit"}));
     EXPECT_EQ(menu.items[0].id, 9002u);
     EXPECT_EQ(menu.items[2].id, 0u);
-    EXPECT_EQ(menu.items[4].id, 9003u);
+    EXPECT_EQ(menu.items[4].id, 9005u);
+    EXPECT_EQ(menu.items[5].id, 9003u);
 }
 
 TEST_F(TrayMenu, DevicesAppearInRegistryOrderWithManageAndOpen) {
@@ -77,7 +78,7 @@ TEST_F(TrayMenu, DevicesAppearInRegistryOrderWithManageAndOpen) {
     const testbed::MenuSnapshot menu = RightClickTray();
     ASSERT_TRUE(menu.shown);
     EXPECT_EQ(Texts(menu.items), (std::vector<std::string>{"About Harborbox Quickmap", "", "Alpha", "Beta", "Gamma", "",
-                                                           "Exit"}));
+                                                           "Add a Harborbox by address...", "Exit"}));
     for (int i = 0; i < 3; ++i) {
         const auto& submenu = menu.items[2 + i].submenu;
         ASSERT_EQ(Texts(submenu), (std::vector<std::string>{"Manage", "Open"}));
@@ -96,7 +97,7 @@ TEST_F(TrayMenu, TwentyDevicesAreAllReachable) {
     AddDevices(20);
     const testbed::MenuSnapshot menu = RightClickTray();
     ASSERT_TRUE(menu.shown);
-    ASSERT_EQ(menu.items.size(), 2u + 20u + 2u);
+    ASSERT_EQ(menu.items.size(), 2u + 20u + 3u);
     EXPECT_EQ(menu.items[2 + 19].text, "Box-19");
     const UINT manageOfLast = menu.items[2 + 19].submenu[0].id;
     ::SendMessageA(m_hwnd, WM_COMMAND, manageOfLast, 0);
@@ -132,17 +133,20 @@ TEST_F(TrayMenu, DeviceListMenuOffersManageOpenAndUniqueName) {
     m_window->OpenDeviceMenu(1);
     const testbed::MenuSnapshot menu = spy.Finish();
     ASSERT_TRUE(menu.shown);
-    EXPECT_EQ(Texts(menu.items), (std::vector<std::string>{"Manage", "", "Open", "", "Set a Unique Device Name"}));
+    EXPECT_EQ(Texts(menu.items), (std::vector<std::string>{"Manage", "", "Open", "", "Set a Unique Device Name", "",
+                                                           "Add a Harborbox by address..."}));
     EXPECT_EQ(menu.items[0].id, 32791u);
     EXPECT_EQ(menu.items[2].id, 32788u);
     EXPECT_EQ(menu.items[4].id, 32794u);
     EXPECT_EQ(m_window->State().SelectedRow(), 1);
 }
 
-TEST_F(TrayMenu, NoDeviceListMenuOnTheNotFoundRow) {
-    testbed::MenuSpy spy(m_hwnd, 500);
+TEST_F(TrayMenu, TheNotFoundRowOffersOnlyAddingByAddress) {
+    testbed::MenuSpy spy(m_hwnd);
     m_window->OpenDeviceMenu(0);
-    EXPECT_FALSE(spy.Finish().shown);
+    const testbed::MenuSnapshot menu = spy.Finish();
+    ASSERT_TRUE(menu.shown);
+    EXPECT_EQ(Texts(menu.items), (std::vector<std::string>{"Add a Harborbox by address..."}));
 }
 
 TEST_F(TrayMenu, HotKeyOpensTheDumpPageOfTheSelectedDeviceOnlyWhileVisible) {

@@ -16,6 +16,15 @@ protected:
     void SetUp() override {
         // Answers every box of the test and of its tear-down; each answer keeps the status line as it was.
         m_boxes = std::make_unique<testbed::MessageBoxAnswerer>([this] { return Status(); });
+        OpenWindow();
+    }
+
+    void TearDown() override {
+        CloseWindow();
+        m_boxes.reset();
+    }
+
+    void OpenWindow() {
         m_window = new CQuickmapDlg(nullptr);
         ASSERT_NE(m_window->m_hWnd, nullptr);
         m_hwnd = m_window->m_hWnd;
@@ -24,12 +33,11 @@ protected:
         m_window->ShowWindow(SW_SHOWNOACTIVATE);  // activating costs seconds on a display without a window manager
     }
 
-    void TearDown() override {
+    void CloseWindow() {
         testbed::PumpUntil([&] { return !m_window->State().IsScanning() && !m_window->State().IsBusy(); }, 10000);
         AfxGetApp()->m_pMainWnd = nullptr;
         ::DestroyWindow(m_hwnd);  // the window deletes its object
         testbed::PumpFor(50);
-        m_boxes.reset();
     }
 
     // Lists one more appliance; a test that changes the entry afterwards lists again with List().
