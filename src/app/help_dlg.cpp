@@ -1,22 +1,24 @@
 #include "app/help_dlg.h"
 #include "app/help_document.h"
+#include "app/rtf_sections.h"
 #include "framework/app.h"
 #include "res/resource.h"
 
-CHelpDlg* CHelpDlg::Open(CWnd* owner, int helpResourceId) {
-    auto* help = new CHelpDlg(owner, helpResourceId);
+CHelpDlg* CHelpDlg::Open(CWnd* owner, int helpResourceId, std::vector<HelpSection> added) {
+    auto* help = new CHelpDlg(owner, helpResourceId, std::move(added));
     if (help->Create()) return help;
     // A window that was never made never reaches PostNcDestroy.
     delete help;
     return nullptr;
 }
 
-CHelpDlg::CHelpDlg(CWnd* owner, int helpResourceId)
+CHelpDlg::CHelpDlg(CWnd* owner, int helpResourceId, std::vector<HelpSection> added)
     : CDialog(IDD_HELP),
       m_smallIcon(static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDI_HELP_BUTTON),
                                                   IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
                                                   ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR))),
       m_nHelpResourceId(helpResourceId),
+      m_added(std::move(added)),
       m_pOwner(owner) {}
 
 bool CHelpDlg::Create() { return CDialog::Create(IDD_HELP, m_pOwner); }
@@ -36,6 +38,7 @@ BOOL CHelpDlg::OnInitDialog() {
 
     // A missing document leaves the window at its template size with an empty view.
     if (!LoadDocument()) return TRUE;
+    if (!m_added.empty()) m_strDocument = AppendRtfSections(m_strDocument, m_added);
     StreamDocument();
     m_nRequestedWidth = 0;
     m_nRequestedHeight = 0;

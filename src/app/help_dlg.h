@@ -1,18 +1,21 @@
 // The help window: a rich-text help document sized to its text, beside the wizard window.
 #pragma once
 #include "app/help_layout.h"
+#include "app/not_found_report.h"
 #include "framework/dialog.h"
 #include "framework/handles.h"
 #include "framework/rich_edit_ctrl.h"
 #include <string>
+#include <vector>
 
 class CHelpDlg : public CDialog {
 public:
     // Creates and shows the help window for `helpResourceId`, owned by `owner`. The object deletes
     // itself when its window is destroyed; returns null (and deletes it) when the window cannot be made.
-    static CHelpDlg* Open(CWnd* owner, int helpResourceId);
+    // `added` goes after the document's own text.
+    static CHelpDlg* Open(CWnd* owner, int helpResourceId, std::vector<HelpSection> added = {});
 
-    CHelpDlg(CWnd* owner, int helpResourceId);
+    CHelpDlg(CWnd* owner, int helpResourceId, std::vector<HelpSection> added = {});
     bool Create();
     int HelpResourceId() const { return m_nHelpResourceId; }
 
@@ -42,6 +45,7 @@ private:
     fw::unique_hicon m_smallIcon;
     CRichEditCtrl m_richEdit;
     int m_nHelpResourceId;
+    std::vector<HelpSection> m_added;
     int m_nRequestedWidth = 0;
     int m_nRequestedHeight = 0;
     CWnd* m_pOwner;

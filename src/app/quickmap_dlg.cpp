@@ -1,5 +1,6 @@
 #include "app/quickmap_dlg.h"
 #include "app/app_globals.h"
+#include "app/not_found_report.h"
 #include "app/quickmap_app.h"
 #include "app/wizard_link.h"
 #include "app/worker_threads.h"
@@ -179,7 +180,7 @@ void CQuickmapDlg::FillDeviceList() {
     SetProgressAnimation(false);
     if (m_state.DeviceCount() < 1) {
         m_deviceList.InsertItem(0, LoadResString(IDS_NOT_FOUND), kImageNotFound);
-        SetStatusText(IDS_STATUS_NOT_FOUND);
+        SetStatusText(NotFoundSummary(m_state.Registry().scanReport, [](unsigned id) { return LoadResString(id); }));
         SetTrayState(TrayState::NotFound);
         return;
     }

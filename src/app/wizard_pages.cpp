@@ -140,7 +140,11 @@ void CQuickmapDlg::ShowFromTray() {
 
 void CQuickmapDlg::ShowHelp() {
     if (m_pHelpWnd) m_pHelpWnd->DestroyWindow();
-    m_pHelpWnd = CHelpDlg::Open(this, ChooseHelpDocument(m_state.Page(), m_state.DeviceCount()));
+    const int document = ChooseHelpDocument(m_state.Page(), m_state.DeviceCount());
+    std::vector<HelpSection> added;
+    if (document == IDR_HELP_NOT_FOUND)
+        added = NotFoundDetails(m_state.Registry().scanReport, [](unsigned id) { return LoadResString(id); });
+    m_pHelpWnd = CHelpDlg::Open(this, document, std::move(added));
 }
 
 void CQuickmapDlg::RefreshHelp() {

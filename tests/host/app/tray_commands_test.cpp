@@ -21,8 +21,8 @@ TEST(TrayDeviceCommands, EveryDeviceGetsItsOwnIdsThatDecodeBack) {
             ASSERT_NE(id, 0u);
             EXPECT_TRUE(ids.insert(id).second) << id;
             // Clear of the other commands of the window and its menus.
-            EXPECT_TRUE(id < 9001 || id > 9004);
-            EXPECT_TRUE(id < 32788 || id > 32794);
+            EXPECT_TRUE(id < 9001 || id > 9005);
+            EXPECT_TRUE(id < 32788 || id > 32795);
             const auto decoded = DecodeTrayDeviceCommand(id);
             ASSERT_TRUE(decoded);
             EXPECT_EQ(decoded->position, position);
