@@ -145,12 +145,8 @@ bool CQuickmapDlg::StartWorker(AFX_THREADPROC proc, void* job) {
 bool CQuickmapDlg::StartScan(bool showSearchingIcon, ScanPurpose purpose) {
     if (!m_state.BeginScan(purpose == ScanPurpose::DeviceList)) return false;
     if (showSearchingIcon) SetTrayState(TrayState::Searching);
-    if (purpose == ScanPurpose::DeviceList) {
-        SetProgressAnimation(true);
-        m_deviceList.DeleteAllItems();
-        m_deviceList.InsertItem(0, LoadResString(IDS_SEARCHING), kImageSearching);
-    }
-    auto* job = new ScanJob{m_link, purpose, ScanOptions{m_state.Remembered().AddressesToAsk(), {}}};
+    if (purpose == ScanPurpose::DeviceList) StartListScan();
+    auto* job = new ScanJob{m_link, purpose, ScanOptionsFor(purpose)};
     if (StartWorker(&ScanThreadProc, job)) return true;
     delete job;
     m_state.FinishScan(DeviceRegistry{});

@@ -7,6 +7,7 @@
 #include "common/admin_credentials.h"
 #include "discovery/address_query.h"
 #include "discovery/device_registry.h"
+#include "discovery/device_scan.h"
 #include "framework/dialog.h"
 #include "framework/handles.h"
 #include "framework/thread.h"
@@ -23,6 +24,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CCopyQueue;
 class CHelpDlg;
@@ -57,6 +59,9 @@ public:
     // Workers' results. A scan's is checked by the scan state; every other passes AcceptResult first (the
     // link does that) and is applied by one of the named methods after it.
     void OnScanFinished(DeviceRegistry found, ScanPurpose purpose);
+    // Appliances as soon as scan `scanNumber` read their replies: rows at their places by name until the
+    // scan's end lists the registry.
+    void OnEntriesFound(const std::vector<DeviceEntry>& entries, unsigned scanNumber);
     bool AcceptResult(const WorkTicket& ticket) { return m_state.AcceptResult(ticket); }
     // The share page from a loading worker's result: the network drive letters and the appliance's folders.
     void LoadSharePage(std::vector<MappedDrive> drives, const ShareListing* listing);
@@ -129,6 +134,10 @@ private:
     void RememberSeen(const DeviceRegistry& found);
     bool SaveRemembered();
     bool IsAddedByAddress(const DeviceEntry& entry) const;
+    // The device list's scan: the "searching" row, then the appliances as they answer.
+    void StartListScan();
+    ScanOptions ScanOptionsFor(ScanPurpose purpose);
+    void InsertEarlyRow(const DeviceEntry& entry);
     void TrackPopupAtCursor(UINT flags);
     void ExitProgram();
     void AdvanceProgress();
@@ -168,5 +177,6 @@ private:
     fw::unique_hicon m_iconNotFound;
     fw::unique_hicon m_iconConflict;
     fw::unique_gdi<HBITMAP> m_banner;  // null while the template's own (100 %) banner shows
+    int m_earlyRows = 0;  // rows the running scan listed before its end
     bool m_hotKeyRegistered = false;
 };

@@ -17,6 +17,7 @@ bool ApplianceKey::Matches(const DeviceEntry& entry) const {
 bool WizardState::BeginScan(bool emptyTheList) {
     if (m_scanning || IsBusy()) return false;
     m_scanning = true;
+    ++m_scanNumber;
     if (emptyTheList) {
         // The list and the registry empty together, so no row can name a stale entry.
         m_registry.devices.clear();

@@ -52,6 +52,8 @@ public:
     // same appliance is listed again. When the appliance of the share page is gone, the device page returns.
     ScanArrival FinishScan(DeviceRegistry found);
     bool IsScanning() const { return m_scanning; }
+    // Which scan runs or ran last: an entry a scan hands over early counts only while that scan runs.
+    unsigned ScanNumber() const { return m_scanNumber; }
     const DeviceRegistry& Registry() const { return m_registry; }
     int DeviceCount() const { return m_registry.deviceCount; }
     bool RegistryOlderThan(std::time_t now, std::time_t seconds) const;
@@ -127,6 +129,7 @@ private:
 
     DeviceRegistry m_registry;
     bool m_scanning = false;
+    unsigned m_scanNumber = 0;
     std::optional<ApplianceKey> m_selected;
     std::optional<ApplianceKey> m_chosen;  // bound when the share page is entered
     std::string m_chosenName;              // a renamed appliance is another share page
