@@ -178,10 +178,12 @@ void CQuickmapDlg::FillDeviceList() {
         m_deviceList.InsertItem(0, LoadResString(IDS_NOT_FOUND), kImageNotFound);
         SetStatusText(NotFoundSummary(m_state.Registry().scanReport, [](unsigned id) { return LoadResString(id); }));
         SetTrayState(TrayState::NotFound);
+        AppendSleepingRows(1);
         return;
     }
     const DeviceListRows rows = BuildDeviceListRows(m_state.Registry().devices);
     m_deviceList.AppendRows(rows.rows);
+    AppendSleepingRows(static_cast<int>(rows.rows.size()));
     m_state.SelectRow(selectedRow);
     m_deviceList.SetItemState(selectedRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     if (rows.nameConflict) {
@@ -296,14 +298,17 @@ bool CQuickmapDlg::OnCommand(WORD id, WORD code, HWND control) {
     case ID_DEVICE_UNIQUE_NAME: StartWebOperation(3); return true;
     case ID_CMD_ADD_BY_ADDRESS: AddByAddress(); return true;
     case ID_DEVICE_FORGET: ForgetSelectedAppliance(); return true;
+    case ID_DEVICE_WAKE_UP: WakeUp(); return true;
     default:
         RunTrayDeviceCommand(id);
         return CDialog::OnCommand(id, code, control);
     }
 }
 
-bool CQuickmapDlg::OnNotify(NMHDR* header, LRESULT&) {
-    if (header->idFrom == IDC_DEVICE_LIST) {
+bool CQuickmapDlg::OnNotify(NMHDR* header, LRESULT& result) {
+    if (header->idFrom == IDC_DEVICE_LIST && header->code == NM_CUSTOMDRAW) {
+        return GreySleepingRows(*reinterpret_cast<NMLVCUSTOMDRAW*>(header), result);
+    } else if (header->idFrom == IDC_DEVICE_LIST) {
         OnDeviceListNotify(header);
     } else if (header->idFrom == IDC_SHARE_TREE && header->code == NM_CLICK) {
         // Posted, so the tree has toggled the box before the rules read it.
@@ -337,6 +342,9 @@ void CQuickmapDlg::OnTimer(UINT_PTR id) {
         break;
     case ID_TIMER_PROGRESS:
         AdvanceProgress();
+        break;
+    case ID_TIMER_WAKE_COUNTDOWN:
+        OnWakeCountdown();
         break;
     case ID_TIMER_BACKGROUND_SCAN:
         // A running worker holds a snapshot of the registry a rescan would replace under the user.

@@ -138,6 +138,13 @@ private:
     void StartListScan();
     ScanOptions ScanOptionsFor(ScanPurpose purpose);
     void InsertEarlyRow(const DeviceEntry& entry);
+    // Remembered appliances the registry lacks, from `firstRow` on.
+    void AppendSleepingRows(int firstRow);
+    const RememberedAppliance* SleepingAt(int row) const;
+    bool GreySleepingRows(NMLVCUSTOMDRAW& draw, LRESULT& result);
+    void WakeUp();
+    void OnWakeCountdown();
+    void ShowWakeCountdown();
     void TrackPopupAtCursor(UINT flags);
     void ExitProgram();
     void AdvanceProgress();
@@ -178,5 +185,10 @@ private:
     fw::unique_hicon m_iconConflict;
     fw::unique_gdi<HBITMAP> m_banner;  // null while the template's own (100 %) banner shows
     int m_earlyRows = 0;  // rows the running scan listed before its end
+    std::vector<RememberedAppliance> m_sleeping;  // listed from m_firstSleepingRow on
+    int m_firstSleepingRow = 0;
+    int m_menuRow = -1;  // the row the device list's menu was opened for
+    int m_wakeCountdown = 0;  // seconds to the rescan after a wake-up call
+    std::string m_wakingName;
     bool m_hotKeyRegistered = false;
 };

@@ -130,9 +130,15 @@ void CQuickmapDlg::TrackPopupAtCursor(UINT flags) {
 void CQuickmapDlg::OpenDeviceMenu(int item) {
     // Right-clicking "Harborbox not found." offers adding one by address alone.
     const DeviceEntry* entry = m_state.DeviceCount() > 0 ? m_state.EntryAt(item) : nullptr;
-    if (m_state.DeviceCount() > 0 && !entry) return;
+    const bool sleeping = SleepingAt(item) != nullptr;
+    if (m_state.DeviceCount() > 0 && !entry && !sleeping) return;
+    m_menuRow = item;
     m_popupMenu.reset(::CreatePopupMenu());
     HMENU menu = m_popupMenu.get();
+    if (sleeping) {
+        ::AppendMenuA(menu, MF_STRING, ID_DEVICE_WAKE_UP, LoadResString(IDS_MENU_WAKE_UP).c_str());
+        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    }
     if (entry) {
         m_state.SelectRow(item);
         ::AppendMenuA(menu, MF_STRING, ID_DEVICE_MANAGE, LoadResString(IDS_MENU_MANAGE).c_str());

@@ -173,6 +173,10 @@ void CQuickmapDlg::OnDeviceListNotify(const NMHDR* header) {
             ShowHelp();
         return;
     }
+    if (header->code == NM_RCLICK && SleepingAt(item)) {
+        OpenDeviceMenu(item);
+        return;
+    }
     if (!m_state.EntryAt(item)) return;
     if (header->code == NM_RCLICK) {
         OpenDeviceMenu(item);

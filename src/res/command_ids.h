@@ -28,6 +28,7 @@
 #define ID_DEVICE_MANAGE ID_DEVICE_MANAGE_SHARE
 #define ID_DEVICE_UNIQUE_NAME 32794
 #define ID_DEVICE_FORGET 32795
+#define ID_DEVICE_WAKE_UP 32796
 
 // Tray menu items of each device (app/tray_commands.h encodes them): the first sixteen devices in the group,
 // the others from the second base, below the menu ids above and above the dialog ids.

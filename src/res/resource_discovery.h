@@ -26,3 +26,9 @@
 #define IDS_TRY_ROUTER 57819
 #define IDS_TRY_POWER 57820
 #define IDS_TRY_FIREWALL 57821
+
+// Remembered appliances that did not answer, and waking them
+#define IDS_NOT_RESPONDING 57830
+#define IDS_MENU_WAKE_UP 57831
+#define IDS_WAKING 57832
+#define IDS_WAKE_FAILED 57833

@@ -23,22 +23,23 @@ struct Size {
 // Texts the program shows in a control of a template instead of (or after) the template's own.
 std::vector<std::wstring> LaterTexts(HMODULE program, LANGID language, WORD dialogId, int controlId) {
     auto text = [&](UINT id) { return variants::String(program, language, id); };
-    // The widest counts a scan gives: four adapters, a thousand datagrams.
-    auto counted = [&](UINT id) {
-        std::wstring filled = text(id);
-        const wchar_t* values[] = {L"1032", L"4", L"1024"};
-        for (int i = 3; i > 0; --i) {
+    auto filled = [&](UINT id, std::vector<std::wstring> values) {
+        std::wstring result = text(id);
+        for (size_t i = values.size(); i > 0; --i) {
             const std::wstring marker = L"%" + std::to_wstring(i);
-            const size_t at = filled.find(marker);
-            if (at != std::wstring::npos) filled.replace(at, marker.size(), values[i - 1]);
+            const size_t at = result.find(marker);
+            if (at != std::wstring::npos) result.replace(at, marker.size(), values[i - 1]);
         }
-        return filled;
+        return result;
     };
+    // The widest counts a scan gives (four adapters, a thousand datagrams), a long appliance name.
+    const std::wstring longName = L"Harborbox-Living-Room-3456";
     if (dialogId == IDD_QUICKMAP_DIALOG) {
         switch (controlId) {
         case IDC_STATUS_LINE:
             return {text(IDS_SEARCHING),        text(IDS_STATUS_DEVICE_PAGE), text(IDS_STATUS_NOT_FOUND),
-                    counted(IDS_STATUS_NOTHING_ANSWERED), text(IDS_STATUS_NO_NETWORK),
+                    filled(IDS_STATUS_NOTHING_ANSWERED, {L"1032", L"4", L"1024"}), text(IDS_STATUS_NO_NETWORK),
+                    filled(IDS_WAKING, {longName, L"20"}),
                     text(IDS_STATUS_SHARE_PAGE), text(IDS_STATUS_NO_SHARES),
                     text(IDS_CONGRATULATIONS) + L" " + text(IDS_STATUS_FINISH_PAGE), text(IDS_STATUS_FINISH_PAGE)};
         case IDC_NEXT: return {text(IDS_NEXT), text(IDS_SETTINGS)};
