@@ -1,9 +1,12 @@
 #include "app/not_found_report.h"
 #include "discovery/datagram.h"
-#include "res/resource_discovery.h"
+#include "res/resource.h"
 
 namespace {
 constexpr uint32_t kLimitedBroadcast = 0xFFFFFFFFu;
+
+// A scan that found nothing always ends with the limited broadcast; without it no scan ran (or it failed).
+bool ScanRan(const ScanReport& report) { return report.limitedBroadcastTried || !report.localAddresses.empty(); }
 
 std::string Joined(const std::vector<uint32_t>& addresses) {
     std::string joined;
@@ -22,6 +25,7 @@ std::string FillIn(std::string pattern, const std::vector<std::string>& values) 
 }
 
 std::string NotFoundSummary(const ScanReport& report, const TextOf& text) {
+    if (!ScanRan(report)) return text(IDS_STATUS_NOT_FOUND);
     if (report.localAddresses.empty()) return text(IDS_STATUS_NO_NETWORK);
     return FillIn(text(IDS_STATUS_NOTHING_ANSWERED),
                   {std::to_string(report.datagramsSent), std::to_string(report.localAddresses.size()),
@@ -42,5 +46,6 @@ std::vector<HelpSection> NotFoundDetails(const ScanReport& report, const TextOf&
     tried.lines.push_back(FillIn(text(IDS_TRIED_COUNTS), {std::to_string(report.datagramsSent),
                                                           std::to_string(report.repliesReceived)}));
     HelpSection toTry{text(IDS_TRY_HEADING), {text(IDS_TRY_ROUTER), text(IDS_TRY_POWER), text(IDS_TRY_FIREWALL)}};
+    if (!ScanRan(report)) return {toTry};
     return {tried, toTry};
 }

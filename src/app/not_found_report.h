@@ -9,7 +9,8 @@
 // The text of a string resource.
 using TextOf = std::function<std::string(unsigned id)>;
 
-// For the status line: the counts, or that there is no network connection.
+// For the status line: the counts, or that there is no network connection; the plain not-found text when
+// no scan ran.
 std::string NotFoundSummary(const ScanReport& report, const TextOf& text);
 
 struct HelpSection {
@@ -17,7 +18,8 @@ struct HelpSection {
     std::vector<std::string> lines;
 };
 
-// What was tried (adapters and broadcasts, counts, addresses asked directly), then what to try.
+// What was tried (adapters and broadcasts, counts, addresses asked directly), then what to try; only the
+// latter when no scan ran.
 std::vector<HelpSection> NotFoundDetails(const ScanReport& report, const TextOf& text);
 
 // `pattern` with %1, %2, ... replaced by `values`, each once.

@@ -1,7 +1,7 @@
 #include "app/not_found_report.h"
 #include "app/rtf_sections.h"
 #include "discovery/datagram.h"
-#include "res/resource_discovery.h"
+#include "res/resource.h"
 #include <gtest/gtest.h>
 #include <map>
 
@@ -9,6 +9,7 @@ namespace {
 // Texts in the shape of the string table's, so the tests see what each line is made of.
 std::string Text(unsigned id) {
     static const std::map<unsigned, std::string> texts = {
+        {IDS_STATUS_NOT_FOUND, "not found"},
         {IDS_STATUS_NOTHING_ANSWERED, "sent %1 on %2 adapters, %3 replies"},
         {IDS_STATUS_NO_NETWORK, "no network"},
         {IDS_TRIED_HEADING, "Tried"},
@@ -29,6 +30,10 @@ uint32_t Ip(const char* text) { return *ParseIpText(text); }
 }  // namespace
 
 TEST(NotFoundReport, SaysWhatWasTriedForEachKindOfScan) {
+    ScanReport noNetwork;
+    noNetwork.limitedBroadcastTried = true;  // even without an adapter
+    noNetwork.datagramsSent = 3;
+
     ScanReport oneSubnet;
     oneSubnet.localAddresses = {Ip("10.77.0.1")};
     oneSubnet.broadcastAddresses = {Ip("10.77.0.255")};
@@ -48,7 +53,8 @@ TEST(NotFoundReport, SaysWhatWasTriedForEachKindOfScan) {
         std::string summary;
         std::vector<std::string> tried;
     } cases[] = {
-        {"no network", ScanReport{}, "no network", {"no connection", "sent 0, received 0"}},
+        {"no scan ran", ScanReport{}, "not found", {}},
+        {"no network", noNetwork, "no network", {"no connection", "limited", "sent 3, received 0"}},
         {"one subnet", oneSubnet, "sent 6 on 1 adapters, 0 replies",
          {"adapter 10.77.0.1 to 10.77.0.255", "limited", "sent 6, received 0"}},
         {"two subnets and remembered", twoWithRemembered, "sent 14 on 2 adapters, 1 replies",
@@ -59,10 +65,13 @@ TEST(NotFoundReport, SaysWhatWasTriedForEachKindOfScan) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(NotFoundSummary(c.report, Text), c.summary);
         const auto sections = NotFoundDetails(c.report, Text);
-        ASSERT_EQ(sections.size(), 2u);
-        EXPECT_EQ(sections[0].heading, "Tried");
-        EXPECT_EQ(sections[0].lines, c.tried);
-        EXPECT_EQ(sections[1].lines, (std::vector<std::string>{"router", "power", "firewall"}));
+        ASSERT_EQ(sections.size(), c.tried.empty() ? 1u : 2u);
+        if (!c.tried.empty()) {
+            EXPECT_EQ(sections[0].heading, "Tried");
+            EXPECT_EQ(sections[0].lines, c.tried);
+        }
+        EXPECT_EQ(sections.back().heading, "Try");
+        EXPECT_EQ(sections.back().lines, (std::vector<std::string>{"router", "power", "firewall"}));
     }
 }
 
