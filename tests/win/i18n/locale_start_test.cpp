@@ -125,10 +125,11 @@ TEST_F(LocaleStart, TheTrayMenuSpeaksTheLanguage) {
     ::SendMessageA(m_hwnd, WM_TRAY_CALLBACK, ID_TRAY_ICON, WM_RBUTTONUP);
     const testbed::MenuSnapshot menu = spy.Finish();
     ASSERT_TRUE(menu.shown);
-    ASSERT_EQ(menu.items.size(), 5u);
+    ASSERT_EQ(menu.items.size(), 6u);
     EXPECT_EQ(Wide(menu.items[0].text), Translated(IDS_ABOUT_QUICKMAP));
     EXPECT_EQ(Wide(menu.items[2].text), Translated(IDS_NOT_FOUND));
-    EXPECT_EQ(Wide(menu.items[4].text), Translated(IDS_MENU_EXIT));
+    EXPECT_EQ(Wide(menu.items[4].text), Translated(IDS_MENU_ADD_BY_ADDRESS));
+    EXPECT_EQ(Wide(menu.items[5].text), Translated(IDS_MENU_EXIT));
 }
 
 TEST_F(LocaleStart, AWorkersMessageBoxSpeaksTheLanguage) {
