@@ -21,11 +21,6 @@ std::vector<RememberedAppliance> Stored() { return LoadRememberedAppliances().It
 
 class AddByAddress : public WizardFixture {
 protected:
-    void SetUp() override {
-        SaveRememberedAppliances(RememberedAppliances{});  // each test starts knowing no appliance
-        WizardFixture::SetUp();
-    }
-
     // Types `asked` into the dialog as the user would and waits for everything it starts to end.
     void Add(const std::string& asked, UINT command = ID_CMD_ADD_BY_ADDRESS) {
         testbed::DialogDriver driver("Add a Harborbox by Address", [&](HWND dialog) {

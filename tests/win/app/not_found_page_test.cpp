@@ -1,16 +1,11 @@
 // The device page when nothing answered, on one subnet whose appliance stays silent: the status line gives
 // the counts, and the help names the adapter, the broadcasts and what to try.
 #include "app/help_dlg.h"
-#include "discovery/remembered_store.h"
 #include "wizard_fixture.h"
 #include <richedit.h>
 
 class NotFoundPage : public WizardFixture {
 protected:
-    void SetUp() override {
-        SaveRememberedAppliances(RememberedAppliances{});  // nothing to ask directly
-        WizardFixture::SetUp();
-    }
     static std::string HelpText() {
         const HWND window = ::FindWindowA(nullptr, "Harborbox Quickmap Help");
         return testbed::WindowText(::FindWindowExA(window, nullptr, RICHEDIT_CLASSA, nullptr));

@@ -14,7 +14,6 @@ protected:
 };
 
 TEST_F(ScanRows, AppearWhileTheScanRunsInNameOrderOnceEachAndTheEndListsTheRegistry) {
-    SaveRememberedAppliances(RememberedAppliances{});
     for (const char* scan : {"broadcasts only", "broadcasts and the remembered addresses"}) {
         SCOPED_TRACE(scan);
         ASSERT_TRUE(m_window->StartScan(true));

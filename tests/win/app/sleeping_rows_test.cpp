@@ -17,7 +17,10 @@ size_t CountLogLines(const std::string& needle) {
 
 class SleepingRows : public WizardFixture {
 protected:
+    // Remembered before the window starts, as from an earlier run.
     void SetUp() override {
+        WizardFixture::SetUp();
+        CloseWindow();
         DeviceEntry seen = {};
         const uint8_t mac[] = {0x00, 0x11, 0x32, 0xAA, 0x34, 0x56};
         std::copy(mac, mac + 6, seen.deviceData + 2);
@@ -27,7 +30,7 @@ protected:
         RememberedAppliances remembered;
         remembered.RecordSeen({seen}, std::time(nullptr) - 3600);
         SaveRememberedAppliances(remembered);
-        WizardFixture::SetUp();
+        OpenWindow();
     }
     std::string Row(int row) const { return DeviceList().GetItemText(row, 0); }
     bool Selected(int row) const {

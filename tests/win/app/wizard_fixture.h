@@ -4,6 +4,7 @@
 #include "app/quickmap_app.h"
 #include "app/quickmap_dlg.h"
 #include "discovery/datagram.h"
+#include "discovery/remembered_store.h"
 #include "framework/app.h"
 #include "res/resource.h"
 #include "window_driver.h"
@@ -16,11 +17,14 @@ protected:
     void SetUp() override {
         // Answers every box of the test and of its tear-down; each answer keeps the status line as it was.
         m_boxes = std::make_unique<testbed::MessageBoxAnswerer>([this] { return Status(); });
+        // The Wine prefix outlives the test: no appliance remembered by an earlier one is listed or asked.
+        SaveRememberedAppliances(RememberedAppliances{});
         OpenWindow();
     }
 
     void TearDown() override {
         CloseWindow();
+        SaveRememberedAppliances(RememberedAppliances{});
         m_boxes.reset();
     }
 
