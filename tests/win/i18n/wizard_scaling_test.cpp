@@ -26,7 +26,7 @@ RECT DrawnPart(HWND control) {
     RECT client = {};
     ::GetClientRect(control, &client);
     BITMAPINFO info = {};
-    info.bmiHeader = {sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB};
+    info.bmiHeader = {sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     fw::unique_gdi<HBITMAP> copy(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     fw::unique_hdc memory(::CreateCompatibleDC(nullptr));
@@ -56,7 +56,27 @@ int IconSide(HIMAGELIST images) {
 }
 }  // namespace
 
-class WizardScaling : public WizardFixture {};
+class WizardScaling : public WizardFixture {
+protected:
+    // The banner's drawing as shown: its width, where the control stands and the window's client area.
+    struct ShownBanner {
+        LONG width = 0;
+        RECT place = {};
+        RECT client = {};
+    };
+    ShownBanner Banner() const {
+        ShownBanner shown;
+        HWND banner = Control(IDC_BANNER);
+        BITMAP drawing = {};
+        if (::GetObjectA(reinterpret_cast<HGDIOBJ>(::SendMessageA(banner, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                         sizeof drawing, &drawing))
+            shown.width = drawing.bmWidth;
+        ::GetWindowRect(banner, &shown.place);
+        ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&shown.place), 2);
+        ::GetClientRect(m_hwnd, &shown.client);
+        return shown;
+    }
+};
 
 TEST_F(WizardScaling, ListAndTreePicturesAreDrawnForTheDpi) {
     const int dpi = ScreenDpi();
@@ -71,20 +91,13 @@ TEST_F(WizardScaling, ListAndTreePicturesAreDrawnForTheDpi) {
 
 TEST_F(WizardScaling, TheBannerIsTheLargestDrawingThatFitsTheWindow) {
     const int dpi = ScreenDpi();
-    HWND banner = Control(IDC_BANNER);
-    BITMAP shown = {};
-    ASSERT_TRUE(::GetObjectA(reinterpret_cast<HGDIOBJ>(::SendMessageA(banner, STM_GETIMAGE, IMAGE_BITMAP, 0)),
-                             sizeof shown, &shown));
-    RECT place, client;
-    ::GetWindowRect(banner, &place);
-    ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&place), 2);
-    ::GetClientRect(m_hwnd, &client);
-    EXPECT_LE(place.right, client.right) << "the banner is cut by the window's edge";
+    const ShownBanner shown = Banner();
+    EXPECT_LE(shown.place.right, shown.client.right) << "the banner is cut by the window's edge";
     // At 100 % the 438-pixel drawing; above, a larger one wherever the window has room for it.
-    if (dpi < 144 || client.right - 2 * place.left - 2 < 640)
-        EXPECT_EQ(shown.bmWidth, 438) << dpi << " dpi";
+    if (dpi < 144 || shown.client.right - 2 * shown.place.left - 2 < 640)
+        EXPECT_EQ(shown.width, 438) << dpi << " dpi";
     else
-        EXPECT_GT(shown.bmWidth, 438) << dpi << " dpi";
+        EXPECT_GT(shown.width, 438) << dpi << " dpi";
 }
 
 TEST_F(WizardScaling, TheCopyAnimationIsDrawnForTheDpiAndShownWhole) {
@@ -118,7 +131,9 @@ TEST_F(WizardScaling, TheCopyAnimationIsDrawnForTheDpiAndShownWhole) {
     EXPECT_LT(drawn.right, client.right);
     EXPECT_LT(drawn.bottom, client.bottom);
     for (const auto& drawing : drawings)
-        if (drawing.dpi == dpi) EXPECT_EQ(drawing.width, drawn.right - drawn.left);
+        if (drawing.dpi == dpi) {
+            EXPECT_EQ(drawing.width, drawn.right - drawn.left);
+        }
 }
 
 TEST_F(WizardScaling, MovingToAMonitorOfItsOwnScalingBringsBackTheBannerThatFits) {
@@ -133,13 +148,7 @@ TEST_F(WizardScaling, MovingToAMonitorOfItsOwnScalingBringsBackTheBannerThatFits
     const int dpi = ScreenDpi();
     ::SendMessageA(m_hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&window));
 
-    BITMAP shown = {};
-    ASSERT_TRUE(::GetObjectA(reinterpret_cast<HGDIOBJ>(::SendMessageA(banner, STM_GETIMAGE, IMAGE_BITMAP, 0)),
-                             sizeof shown, &shown));
-    RECT place, client;
-    ::GetWindowRect(banner, &place);
-    ::MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&place), 2);
-    ::GetClientRect(m_hwnd, &client);
-    EXPECT_LE(place.left + shown.bmWidth, client.right) << dpi << " dpi: the banner is cut";
+    const ShownBanner shown = Banner();
+    EXPECT_LE(shown.place.left + shown.width, shown.client.right) << dpi << " dpi: the banner is cut";
     ::DeleteObject(large);
 }
