@@ -45,7 +45,8 @@ map_two_folders() {
   uidriver postto "$CAPTION" $IDC_SHARE_TREE $WM_KEYDOWN $VK_SPACE 0
   sleep 0.5
   uidriver click "$CAPTION" $IDC_NEXT
-  uidriver post "$CAPTION" $MESSAGE_TEXT 0x111 6 0 # Yes to the shortcut question
+  # The mapping worker asks its question a moment after Next: Yes once the box is there.
+  tb_wait_until 15 uidriver post "$CAPTION" $MESSAGE_TEXT 0x111 6 0 || return 1
   tb_wait_until 15 network_value Y >/dev/null
 }
 
