@@ -95,5 +95,5 @@ int main(int argc, char** argv) {
         const char device[] = {drive.letter, ':', '\0'};
         WNet().WNetCancelConnection2A(device, CONNECT_UPDATE_PROFILE, TRUE);
     }
-    return outcome.mapFailed ? 1 : 0;
+    return outcome.result.outcome == Outcome::Failed ? 1 : 0;
 }

@@ -194,9 +194,9 @@ void CQuickmapDlg::FillDeviceList() {
     }
 }
 
-void CQuickmapDlg::OnDeviceSettingsFinished(const DeviceSettingsWork& work) {
+void CQuickmapDlg::OnDeviceSettingsFinished(const DeviceSettingsWork& work, const OperationResult& renamed) {
     m_state.SetCredentials(work.credentials);
-    if (!work.renamed) return;
+    if (renamed.outcome != Outcome::Done) return;
     m_state.UpdateEntry(work.entry);
     FillDeviceList();
 }

@@ -70,7 +70,8 @@ public:
     // An added or deleted shared folder: the login the appliance accepted, the shortcut answer and the
     // drive letters (the tree itself is reloaded by the share-loading timer).
     void OnShareOperationFinished(const ShareOperationWork& work);
-    void OnDeviceSettingsFinished(const DeviceSettingsWork& work);
+    // Renaming: the entry is listed with its new name once `renamed` is done.
+    void OnDeviceSettingsFinished(const DeviceSettingsWork& work, const OperationResult& renamed);
     void OnManageFinished(const DeviceSettingsWork& work, const std::string& url);
     // Add by address: a found appliance is remembered and listed by a rescan; a failure says why.
     void OnAddressQueried(const std::string& asked, const AddressQueryResult& result);

@@ -34,7 +34,7 @@ void CQuickmapDlg::LoadSharePage(std::vector<MappedDrive> drives, const ShareLis
 }
 
 void CQuickmapDlg::OnMappingFinished(const MappingOutcome& outcome) {
-    m_state.MappingFinished(outcome.mapFailed, outcome.createShortcuts);
+    m_state.MappingFinished(outcome.result.outcome == Outcome::Failed, outcome.createShortcuts);
     m_nextButton.EnableWindow(true);
     m_backButton.EnableWindow(true);
     SetTimer(ID_TIMER_LOAD_SHARES, 100);
@@ -67,7 +67,7 @@ void CQuickmapDlg::StartDriveLetterChange(bool map) {
 
 void CQuickmapDlg::OnDriveLetterChanged(const DriveLetterChange& change, const ShareListing& listing) {
     m_state.SetCurrentLetter(change.currentLetter);
-    if (!change.changed) return;
+    if (change.result.outcome != Outcome::Done) return;
     m_state.SetCreateShortcuts(change.createShortcuts);
     m_state.SetMappedDrives(change.drives);
     m_shareTree.RefreshServer(listing);

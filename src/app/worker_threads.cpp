@@ -13,18 +13,22 @@ std::shared_ptr<Job> TakeJob(LPVOID argument) {
     return std::shared_ptr<Job>(static_cast<Job*>(argument));
 }
 
-void ShowFailure(CQuickmapDlg& window) { window.ShowWorkerFailure(); }
+void ShowFailure(CQuickmapDlg& window, const OperationResult&) { window.ShowWorkerFailure(); }
 
-// Runs a worker's body. One that throws ends at once like a failed one: `failed` is its result, and its page
-// is free again, rather than busy until the watchdog gives up on it.
+// Runs a worker's body, which delivers its own result. One that throws ends at once as a failure: `failed`
+// gets it, and its page is free again, rather than busy until the watchdog gives up on it.
 template <typename Job, typename Body>
-UINT RunWorker(LPVOID argument, Body body, std::function<void(CQuickmapDlg&)> failed = ShowFailure) {
+UINT RunWorker(LPVOID argument, Body body,
+               std::function<void(CQuickmapDlg&, const OperationResult&)> failed = ShowFailure) {
     const auto job = TakeJob<Job>(argument);
-    try {
+    const OperationResult result = RunGuarded([&] {
         body(job);
-    } catch (...) {
-        job->link->DeliverResult(job->ticket, std::move(failed));
-    }
+        return OperationResult::Done();
+    });
+    if (result.outcome == Outcome::Failed)
+        job->link->DeliverResult(job->ticket, [failed = std::move(failed), result](CQuickmapDlg& window) {
+            failed(window, result);
+        });
     return 0;
 }
 }  // namespace
@@ -39,11 +43,11 @@ UINT OpenThreadProc(LPVOID argument) {
 UINT ScanThreadProc(LPVOID argument) {
     const auto job = TakeJob<ScanJob>(argument);
     auto found = std::make_shared<DeviceRegistry>();
-    try {
+    const OperationResult scanned = RunGuarded([&] {
         ScanForDevices(*found, job->options);
-    } catch (...) {
-        *found = DeviceRegistry{};  // a scan that failed found nothing
-    }
+        return OperationResult::Done();
+    });
+    if (scanned.outcome == Outcome::Failed) *found = DeviceRegistry{};  // a scan that failed found nothing
     job->link->Deliver([job, found](CQuickmapDlg& window) { window.OnScanFinished(std::move(*found), job->purpose); });
     return 0;
 }
@@ -71,9 +75,9 @@ UINT ShareThreadProc(LPVOID argument) {
 
 UINT MappingThreadProc(LPVOID argument) {
     const fw::ComApartment apartment;  // desktop shortcuts
-    const auto failed = [](CQuickmapDlg& window) {
+    const auto failed = [](CQuickmapDlg& window, const OperationResult& result) {
         MappingOutcome outcome;
-        outcome.mapFailed = true;
+        outcome.result = result;
         window.OnMappingFinished(outcome);
         window.ShowWorkerFailure();
     };
@@ -89,7 +93,7 @@ UINT DriveLetterThreadProc(LPVOID argument) {
         const auto change = std::make_shared<DriveLetterChange>(
             MapOrRemoveDriveLetter(job->map, job->selected, job->currentLetter, job->owner, *job->link));
         auto listing = std::make_shared<ShareListing>();
-        if (change->changed) {
+        if (change->result.outcome == Outcome::Done) {
             job->query.drives = change->drives;
             job->query.folderListed = [link = job->link] { link->NoteProgress(); };
             *listing = EnumerateShares(job->query);
@@ -104,9 +108,10 @@ UINT WebOperationThreadProc(LPVOID argument) {
     const fw::ComApartment apartment;  // desktop shortcuts
     return RunWorker<WebOperationJob>(argument, [](const std::shared_ptr<WebOperationJob>& job) {
         if (job->type == 3) {
-            SetUniqueDeviceName(job->settings, *job->link);
-            job->link->DeliverResult(job->ticket,
-                                     [job](CQuickmapDlg& window) { window.OnDeviceSettingsFinished(job->settings); });
+            const OperationResult renamed = SetUniqueDeviceName(job->settings, *job->link);
+            job->link->DeliverResult(job->ticket, [job, renamed](CQuickmapDlg& window) {
+                window.OnDeviceSettingsFinished(job->settings, renamed);
+            });
             return;
         }
         if (job->type == 1)

@@ -30,6 +30,49 @@ ConnectionAttempt Connect(ShareItemData& folder, const std::string& password) {
 std::string LinkName(const ShareItemData& folder, const std::string& letter) {
     return DriveShortcutName(FolderNameOf(folder.remoteName), folder.comment, letter);
 }
+
+// The Map Network Drive dialog for `folder`, then the shortcut question.
+OperationResult MapByDialog(ShareItemData& folder, HWND owner, DriveLetterChange& change, WizardHost& host) {
+    if (!ShareNameUsable(folder, host)) return OperationResult::Failed(OwnFailure::NameUnusable);
+    CONNECTDLGSTRUCTA dialog = {};
+    dialog.cbStructure = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpConnRes = &folder.Resource();
+    dialog.dwFlags = CONNDLG_RO_PATH;
+    DWORD result = 0xFFFFFFFF;
+    host.RunOnWindow([&] { result = WNet().WNetConnectionDialog1A(&dialog); });
+    if (result == 0xFFFFFFFF) return OperationResult::Cancelled();  // by the user, or the window is gone
+    if (result != NO_ERROR) {
+        host.ReportFailure(IDS_MAP_DIALOG_FAILED);
+        return OperationResult::Failed(Win32Error{result});
+    }
+    change.createShortcuts = AskForShortcuts(host);
+    if (change.createShortcuts) {
+        change.currentLetter = std::string(1, static_cast<char>('A' - 1 + dialog.dwDevNum));
+        CreateDesktopShortcut(CSIDL_DESKTOP, LinkName(folder, change.currentLetter), change.currentLetter + ":\\");
+    }
+    return OperationResult::Done();
+}
+
+// The folder's drive letter and its shortcut removed.
+OperationResult RemoveLetter(const ShareItemData& folder, DriveLetterChange& change, WizardHost& host) {
+    // The letter may have been given to another folder since the tree was listed.
+    const char letter = change.currentLetter.size() == 1 ? change.currentLetter[0] : 0;
+    if (!letter ||
+        DriveSuffixLetter({{letter, UniversalNameOfDrive(letter)}}, folder.remoteName, folder.localName) != letter) {
+        host.ReportFailure(IDS_REMOVE_DRIVE_FAILED);
+        return OperationResult::Failed(OwnFailure::LetterReassigned);
+    }
+    const std::string device = change.currentLetter + ":";
+    const DWORD removed = WNet().WNetCancelConnection2A(device.c_str(), CONNECT_UPDATE_PROFILE, FALSE);
+    if (removed != NO_ERROR) {
+        host.ReportFailure(IDS_REMOVE_DRIVE_FAILED);
+        return OperationResult::Failed(Win32Error{removed});
+    }
+    DeleteDesktopShortcut(CSIDL_DESKTOP, LinkName(folder, change.currentLetter));
+    change.currentLetter.clear();
+    return OperationResult::Done();
+}
 }  // namespace
 
 std::string DriveShortcutName(const std::string& folder, const std::string& deviceName, const std::string& letter) {
@@ -53,9 +96,13 @@ MappingOutcome MapCheckedShares(const std::vector<ShareItemData>& ticked, Wizard
     if (ticked.empty()) return outcome;
     outcome.createShortcuts = AskForShortcuts(host);
     host.SetProgressAnimation(true);
+    // The first folder that failed says why; the user hears of each.
+    const auto fail = [&outcome](FailureCause cause) {
+        if (outcome.result.outcome == Outcome::Done) outcome.result = OperationResult::Failed(cause);
+    };
     for (ShareItemData folder : ticked) {
         if (!ShareNameUsable(folder, host)) {
-            outcome.mapFailed = true;
+            fail(OwnFailure::NameUnusable);
             continue;
         }
         std::string password;
@@ -80,7 +127,7 @@ MappingOutcome MapCheckedShares(const std::vector<ShareItemData>& ticked, Wizard
                 }
             }
             // No shortcut and, by the network layer, no remembered connection for a folder that failed.
-            outcome.mapFailed = true;
+            fail(Win32Error{attempt.result});
             std::string text = attempt.result == ERROR_INVALID_PASSWORD ? LoadResString(IDS_INVALID_PASSWORD) : "";
             text += LoadResString(IDS_MAP_FAILED) + " " + folder.remoteName + " (" + attempt.letter + ":).";
             host.ShowMessage(text, MB_OK | MB_ICONEXCLAMATION);
@@ -98,45 +145,12 @@ DriveLetterChange MapOrRemoveDriveLetter(bool map, const std::optional<ShareItem
     change.currentLetter = currentLetter;
     if (!selected) {
         host.ReportFailure(IDS_SELECT_SHARE_FIRST);
+        change.result = OperationResult::Failed(OwnFailure::NothingSelected);
         return change;
     }
     ShareItemData folder = *selected;
     if (folder.driveLetter) change.currentLetter = std::string(1, folder.driveLetter);
-    if (map) {
-        if (!ShareNameUsable(folder, host)) return change;
-        CONNECTDLGSTRUCTA dialog = {};
-        dialog.cbStructure = sizeof dialog;
-        dialog.hwndOwner = owner;
-        dialog.lpConnRes = &folder.Resource();
-        dialog.dwFlags = CONNDLG_RO_PATH;
-        DWORD result = 0xFFFFFFFF;
-        host.RunOnWindow([&] { result = WNet().WNetConnectionDialog1A(&dialog); });
-        if (result == 0xFFFFFFFF) return change;
-        if (result != NO_ERROR) {
-            host.ReportFailure(IDS_MAP_DIALOG_FAILED);
-            return change;
-        }
-        change.createShortcuts = AskForShortcuts(host);
-        if (change.createShortcuts) {
-            change.currentLetter = std::string(1, static_cast<char>('A' - 1 + dialog.dwDevNum));
-            CreateDesktopShortcut(CSIDL_DESKTOP, LinkName(folder, change.currentLetter), change.currentLetter + ":\\");
-        }
-    } else {
-        const std::string device = change.currentLetter + ":";
-        // The letter may have been given to another folder since the tree was listed.
-        const char letter = change.currentLetter.size() == 1 ? change.currentLetter[0] : 0;
-        const bool stillThisFolder =
-            letter && DriveSuffixLetter({{letter, UniversalNameOfDrive(letter)}}, folder.remoteName,
-                                        folder.localName) == letter;
-        if (!stillThisFolder ||
-            WNet().WNetCancelConnection2A(device.c_str(), CONNECT_UPDATE_PROFILE, FALSE) != NO_ERROR) {
-            host.ReportFailure(IDS_REMOVE_DRIVE_FAILED);
-            return change;
-        }
-        DeleteDesktopShortcut(CSIDL_DESKTOP, LinkName(folder, change.currentLetter));
-        change.currentLetter.clear();
-    }
-    change.drives = ScanMappedDrives();
-    change.changed = true;
+    change.result = map ? MapByDialog(folder, owner, change, host) : RemoveLetter(folder, change, host);
+    if (change.result.outcome == Outcome::Done) change.drives = ScanMappedDrives();
     return change;
 }

@@ -2,6 +2,7 @@
 // on a worker: they get the folders as values, ask the user through the window's WizardHost, and return
 // what the window applies afterwards.
 #pragma once
+#include "common/operation_result.h"
 #include "common/wizard_host.h"
 #include "shares/share_item_data.h"
 #include "shares/share_names.h"
@@ -21,7 +22,7 @@ bool ShareNameUsable(const ShareItemData& folder, WizardHost& host);
 bool AskForShortcuts(WizardHost& host);
 
 struct MappingOutcome {
-    bool mapFailed = false;
+    OperationResult result;  // failed, with the first folder's cause, when any folder was not connected
     bool createShortcuts = false;
     std::vector<MappedDrive> drives;  // rescanned after the last connection
 };
@@ -32,7 +33,7 @@ struct MappingOutcome {
 MappingOutcome MapCheckedShares(const std::vector<ShareItemData>& ticked, WizardHost& host);
 
 struct DriveLetterChange {
-    bool changed = false;  // the server item is to be filled again
+    OperationResult result;  // done: the server item is to be filled again
     bool createShortcuts = false;
     std::string currentLetter;
     std::vector<MappedDrive> drives;

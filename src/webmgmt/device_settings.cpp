@@ -13,10 +13,9 @@
 #include <cstdio>
 
 namespace {
-int SendWithCredentials(const DeviceSettingsWork& work, const std::string& object, WizardHost& host) {
+ApplianceReply SendWithCredentials(const DeviceSettingsWork& work, const std::string& object, WizardHost& host) {
     return SendApplianceRequest(LoadResString(IDS_APP_TITLE), work.host, kApplianceWebPort, object,
-                                ToUtf8(work.credentials.userName), ToUtf8(work.credentials.password), &host)
-        .status;
+                                ToUtf8(work.credentials.userName), ToUtf8(work.credentials.password), &host);
 }
 
 void TakeEntryCredentials(DeviceSettingsWork& work) {
@@ -24,51 +23,56 @@ void TakeEntryCredentials(DeviceSettingsWork& work) {
 }
 }  // namespace
 
-int SetUniqueDeviceName(DeviceSettingsWork& work, WizardHost& host) {
+OperationResult SetUniqueDeviceName(DeviceSettingsWork& work, WizardHost& host) {
     CWaitCursor wait;
     const std::string newName = UniqueDeviceName(work.entry);
     if (CompareNoCase(newName.c_str(), work.listedName.c_str()) == 0) {
         host.ShowMessage(FormatResString(IDS_ALREADY_UNIQUE, newName), MB_OK | MB_ICONINFORMATION);
-        return 0;
+        return OperationResult::Cancelled();
     }
-    if (host.ShowMessage(LoadResString(IDS_UNIQUE_NAME_WARNING), MB_YESNO | MB_ICONQUESTION) != IDYES) return 0;
+    if (host.ShowMessage(LoadResString(IDS_UNIQUE_NAME_WARNING), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return OperationResult::Cancelled();
 
     TakeEntryCredentials(work);
     char object[256];
     std::snprintf(object, sizeof object, g_strUrlSetDeviceName, newName.c_str());
-    int status = SendWithCredentials(work, object, host);
-    if (status == HTTP_STATUS_DENIED) {
+    ApplianceReply reply = SendWithCredentials(work, object, host);
+    if (reply.status == HTTP_STATUS_DENIED) {
         const auto typed = host.PromptAdminCredentials(work.listedName);
-        if (!typed) return 0;
+        if (!typed) return OperationResult::Cancelled();
         work.credentials = *typed;
         CWaitCursor waitAgain;
-        status = SendWithCredentials(work, object, host);
+        reply = SendWithCredentials(work, object, host);
     }
-    if (status == HTTP_STATUS_OK) {
+    OperationResult result = OperationResult::Done();
+    if (reply.status == HTTP_STATUS_OK) {
         // The appliance takes a moment to answer under its new name.
         ::Sleep(1000);
         CopyToField(work.entry.name, newName.c_str(), newName.size());
         CopyToField(work.entry.userName, work.credentials.userName.c_str(), work.credentials.userName.size());
         CopyToField(work.entry.password, work.credentials.password.c_str(), work.credentials.password.size());
-        work.renamed = true;
     } else {
-        host.ReportFailure(status == HTTP_STATUS_DENIED ? IDS_INVALID_LOGIN : IDS_DEVICE_INFO_FAILED);
+        host.ReportFailure(reply.status == HTTP_STATUS_DENIED ? IDS_INVALID_LOGIN : IDS_DEVICE_INFO_FAILED);
+        result = OperationResult::Failed(reply.Cause());
     }
     host.SetProgressAnimation(false);
-    return 1;
+    return result;
 }
 
-int UpdateDeviceLanguage(DeviceSettingsWork& work, WizardHost& host) {
+OperationResult UpdateDeviceLanguage(DeviceSettingsWork& work, WizardHost& host) {
     CWaitCursor wait;
     DeviceRegistry queried;
     queried.devices.push_back(work.entry);
     QueryDevice(queried, work.entry.ipAddress);
     work.entry = queried.devices.front();
-    if (work.entry.languageSet == 1 || CompareNoCase(work.language.c_str(), "English") == 0) return 1;
+    if (work.entry.languageSet == 1 || CompareNoCase(work.language.c_str(), "English") == 0)
+        return OperationResult::Done();
 
     TakeEntryCredentials(work);
     char object[256];
     std::snprintf(object, sizeof object, g_strUrlSetLanguage, work.language.c_str());
-    if (SendWithCredentials(work, object, host) != HTTP_STATUS_OK) host.ReportFailure(IDS_DEVICE_INFO_FAILED);
-    return 1;
+    const ApplianceReply reply = SendWithCredentials(work, object, host);
+    if (reply.status == HTTP_STATUS_OK) return OperationResult::Done();
+    host.ReportFailure(IDS_DEVICE_INFO_FAILED);
+    return OperationResult::Failed(reply.Cause());
 }

@@ -3,6 +3,7 @@
 // changed in the work record for the window to apply.
 #pragma once
 #include "common/admin_credentials.h"
+#include "common/operation_result.h"
 #include "discovery/device_entry.h"
 #include <string>
 
@@ -14,12 +15,11 @@ struct DeviceSettingsWork {
     std::string host;              // its address as the device list shows it
     std::string language;          // the program's language
     AdminCredentials credentials;  // the window's credential cache, before and after
-    bool renamed = false;          // entry carries the new name
 };
 
-// Renames the appliance to its unique MAC-derived name. Returns 0 when nothing was sent (already unique,
-// declined, prompt cancelled), else 1.
-int SetUniqueDeviceName(DeviceSettingsWork& work, WizardHost& host);
+// Renames the appliance to its unique MAC-derived name; done, the entry carries the new name. Cancelled when
+// nothing was sent (already unique, declined, prompt cancelled).
+OperationResult SetUniqueDeviceName(DeviceSettingsWork& work, WizardHost& host);
 
 // Tells the appliance the program's language unless it has one or the program speaks English.
-int UpdateDeviceLanguage(DeviceSettingsWork& work, WizardHost& host);
+OperationResult UpdateDeviceLanguage(DeviceSettingsWork& work, WizardHost& host);

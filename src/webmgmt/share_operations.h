@@ -4,6 +4,7 @@
 // changed in the work record for the window to apply.
 #pragma once
 #include "common/admin_credentials.h"
+#include "common/operation_result.h"
 #include "discovery/device_entry.h"
 #include "shares/share_item_data.h"
 #include "shares/share_names.h"
@@ -24,7 +25,7 @@ struct ShareOperationWork {
     std::optional<std::vector<MappedDrive>> drives;  // the network drive letters, when they changed
 };
 
-// Returns 1 when the operation ran to its end, 0 when the user cancelled the login prompt (or, deleting,
-// declined a question).
-int AddSharedFolder(ShareOperationWork& work, WizardHost& host);
-int DeleteSharedFolder(ShareOperationWork& work, WizardHost& host);
+// Cancelled when the user cancelled the login prompt or the add dialog, or, deleting, declined a question;
+// Failed, after telling the user, when the appliance or the drive letter did not do what was asked.
+OperationResult AddSharedFolder(ShareOperationWork& work, WizardHost& host);
+OperationResult DeleteSharedFolder(ShareOperationWork& work, WizardHost& host);

@@ -169,7 +169,7 @@ TEST_F(ShareTree, TickedFoldersGetLettersFromZDownAndShortcutsThatRemovalTakesAw
     ShowAppliance();
     Tick("Shared Media");
     const MappingOutcome outcome = MapCheckedShares(Tree().TickedFolders(), m_host);
-    EXPECT_FALSE(outcome.mapFailed);
+    EXPECT_EQ(outcome.result, OperationResult::Done());
     EXPECT_TRUE(outcome.createShortcuts);
     EXPECT_TRUE(m_boxes->Saw("Do you want to create Desktop shortcut(s) to the drive letter(s)?"));
     ASSERT_EQ(outcome.drives.size(), 2u);
@@ -196,7 +196,7 @@ TEST_F(ShareTree, TickedFoldersGetLettersFromZDownAndShortcutsThatRemovalTakesAw
     const auto data = Tree().GetItemData(filesItem);
     const DriveLetterChange change = MapOrRemoveDriveLetter(false, *data, "",
                                                             m_window->m_hWnd, m_host);
-    EXPECT_TRUE(change.changed);
+    EXPECT_EQ(change.result, OperationResult::Done());
     EXPECT_EQ(change.currentLetter, "");
     EXPECT_FALSE(FileExists(linkZ));
     EXPECT_TRUE(FileExists(linkY));
@@ -213,7 +213,7 @@ TEST_F(ShareTree, PrivateFolderAsksOnceAndAWrongPasswordLeavesNothingBehind) {
     Tick("Private");
     m_host.m_passwords = {std::string("wrong")};
     const MappingOutcome failed = MapCheckedShares(Tree().TickedFolders(), m_host);
-    EXPECT_TRUE(failed.mapFailed);
+    EXPECT_EQ(failed.result, OperationResult::Failed(Win32Error{ERROR_INVALID_PASSWORD}));
     EXPECT_EQ(m_host.m_promptedFor, std::vector<std::string>{"\\\\QX-Harborbox\\Private"});
     const std::vector<std::string> texts = m_boxes->Texts();
     ASSERT_FALSE(texts.empty());
@@ -228,7 +228,7 @@ TEST_F(ShareTree, PrivateFolderAsksOnceAndAWrongPasswordLeavesNothingBehind) {
     m_host.m_promptedFor.clear();
     m_host.m_passwords = {std::string("letmein")};
     const MappingOutcome mapped = MapCheckedShares(Tree().TickedFolders(), m_host);
-    EXPECT_FALSE(mapped.mapFailed);
+    EXPECT_EQ(mapped.result, OperationResult::Done());
     EXPECT_EQ(m_host.m_promptedFor.size(), 1u);
     EXPECT_EQ(UniversalName('Z'), "\\\\QX-Harborbox\\Private");
 }
@@ -251,7 +251,7 @@ TEST_F(ShareTree, MapNetworkDriveDialogConnectsTheLetterChosenThere) {
     ASSERT_TRUE(driver.Finish());
     EXPECT_EQ(shownPath, "\\\\QX-Harborbox\\Shared Media");
     EXPECT_TRUE(readOnly);
-    EXPECT_TRUE(change.changed);
+    EXPECT_EQ(change.result, OperationResult::Done());
     EXPECT_EQ(change.currentLetter, "X");
     EXPECT_EQ(UniversalName('X'), "\\\\QX-Harborbox\\Shared Media");
     EXPECT_EQ(ShortcutTarget(DesktopFile("Shared Media on QX-Harborbox (Harborbox) (X).lnk")), "X:\\");
@@ -329,7 +329,8 @@ TEST_F(ShareTree, WithNoLetterFreeTheConnectionFailsInTheUsualWordsAndLeavesNoth
     EXPECT_EQ(FindFreeDriveLetter(), "");
     const MappingOutcome outcome = MapCheckedShares(Tree().TickedFolders(), m_host);
     SetWNetTable(previous);
-    EXPECT_TRUE(outcome.mapFailed);
+    EXPECT_EQ(outcome.result.outcome, Outcome::Failed);
+    EXPECT_TRUE(std::holds_alternative<Win32Error>(outcome.result.cause));
     EXPECT_TRUE(m_boxes->Saw("Could not map the network shared folder \\\\QX-Harborbox\\Shared Files (:)."));
     EXPECT_FALSE(FileExists(DesktopFile("Shared Files on QX-Harborbox (Harborbox) ().lnk")));
     EXPECT_TRUE(RememberedConnections().empty());

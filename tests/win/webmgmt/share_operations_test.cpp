@@ -8,12 +8,14 @@
 #include "platform/wnet_table.h"
 #include "shares/desktop_shortcut.h"
 #include "shares/drives_and_shortcuts.h"
+#include "shares/test_wizard_host.h"
 #include "test_bed.h"
 #include "webmgmt/basic_credentials.h"
 #include "webmgmt/web_requests.h"
 #include <shlobj.h>
 #include <algorithm>
 #include <cstring>
+#include <map>
 
 namespace {
 using testbed::DesktopFile;
@@ -131,6 +133,55 @@ protected:
 
 // Apart from the others, which change what the appliance has.
 class ShareAdminBytes : public ShareAdmin {};
+
+// The operations as a worker runs them: a cancelled login or a declined question is no failure, and a
+// failure says why; nothing changes on the appliance. First of its line: the others change the folders.
+TEST_F(ShareAdmin, EachOperationEndsDoneCancelledOrFailedWithItsCause) {
+    using Operation = OperationResult (*)(ShareOperationWork&, WizardHost&);
+    struct Case {
+        const char* what;
+        Operation run;
+        const char* device;
+        std::string password;  // the entry's login; empty: the prompt comes, and is cancelled
+        const char* folder;    // the selected folder, if any
+        const char* decline;   // the question answered No
+        OperationResult expected;
+        std::vector<unsigned> failures;
+    };
+    const std::vector<Case> cases = {
+        {"no volumes", &AddSharedFolder, "Bare-Box", "", nullptr, "", OperationResult::Failed(OwnFailure::NoVolumes),
+         {IDS_NO_VOLUMES}},
+        {"nothing selected", &DeleteSharedFolder, "QX-Harborbox", kPassword, nullptr, "",
+         OperationResult::Failed(OwnFailure::NothingSelected), {IDS_SELECT_SHARE_FIRST}},
+        {"login cancelled", &DeleteSharedFolder, "QX-Harborbox", "", "Photos", "", OperationResult::Cancelled(), {}},
+        {"deletion declined", &DeleteSharedFolder, "QX-Harborbox", kPassword, "Photos", "will erase all data",
+         OperationResult::Cancelled(), {}},
+        {"removal declined", &DeleteSharedFolder, "QX-Harborbox", kPassword, "Stick", "safely remove",
+         OperationResult::Cancelled(), {}},
+        {"not listed", &DeleteSharedFolder, "QX-Harborbox", kPassword, "Stray", "",
+         OperationResult::Failed(OwnFailure::ShareNotListed), {IDS_SHARE_NOT_FOUND}},
+    };
+    const std::map<std::string, std::string> addresses = {{"QX-Harborbox", "10.77.0.2"}, {"Bare-Box", "10.77.0.4"}};
+    for (const Case& c : cases) {
+        ShareOperationWork work;
+        CopyToField(work.entry.name, c.device, std::strlen(c.device));
+        const std::string& ip = addresses.at(c.device);
+        CopyToField(work.entry.ipText, ip.c_str(), ip.size());
+        if (!c.password.empty()) CopyToField(work.entry.userName, "admin", 5);
+        CopyToField(work.entry.password, c.password.c_str(), c.password.size());
+        work.addressName = c.device;
+        work.owner = m_hwnd;
+        if (c.folder) {
+            work.selected.emplace();
+            work.selected->remoteName = Unc(c.device, c.folder);
+        }
+        m_boxes->DeclineWhen(c.decline);
+        TestWizardHost host;
+        EXPECT_EQ(c.run(work, host), c.expected) << c.what;
+        EXPECT_EQ(host.m_failures, c.failures) << c.what;
+    }
+    EXPECT_TRUE(RequestsFor("_result.asp").empty());
+}
 
 TEST_F(ShareAdmin, APublicShareWithADriveLetterAndShortcutAppearsEverywhere) {
     ShowQxShares();
