@@ -121,7 +121,9 @@ protected:
         }
         ::SendMessageA(m_hwnd, message, 0, 0);
         EXPECT_TRUE(WaitForWorker(30000));
-        testbed::PumpFor(300);
+        // The reload was asked for ahead of the result, so its timer is set by now: it fires at once.
+        if (!::KillTimer(m_hwnd, ID_TIMER_LOAD_SHARES)) return;
+        ::SendMessageA(m_hwnd, WM_TIMER, ID_TIMER_LOAD_SHARES, 0);
         EXPECT_TRUE(WaitForWorker(10000));
     }
 
