@@ -5,6 +5,7 @@
 #include "shares/mapped_drives.h"
 #include "res/message_ids.h"
 #include "wizard_fixture.h"
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <set>
@@ -25,19 +26,30 @@ int LettersAddedSince(DWORD before) {
     return count;
 }
 
-// Connections made through the network table, the first slowed down as a distant appliance would; every
-// folder connected is counted. For as long as it lives, and only while no worker uses the table.
-class SlowFirstConnection {
+// Connections made through the network table, the first held back, as a distant appliance would, until the
+// test releases it; every folder connected is counted. For as long as it lives, and only while no worker
+// uses the table.
+class HeldFirstConnection {
 public:
-    explicit SlowFirstConnection(DWORD delayMs) {
-        s_delayMs = delayMs;
+    HeldFirstConnection() {
+        s_released = false;
         s_connected.clear();
         s_real = WNet();
-        WNetTable slow = s_real;
-        slow.WNetAddConnection2A = &Connect;
-        m_previous = SetWNetTable(slow);
+        WNetTable held = s_real;
+        held.WNetAddConnection2A = &Connect;
+        m_previous = SetWNetTable(held);
     }
-    ~SlowFirstConnection() { SetWNetTable(m_previous); }
+    ~HeldFirstConnection() {
+        Release();
+        SetWNetTable(m_previous);
+    }
+    static void Release() {
+        {
+            std::lock_guard<std::mutex> lock(s_mutex);
+            s_released = true;
+        }
+        s_release.notify_all();
+    }
     static std::map<std::string, int> Connected() {
         std::lock_guard<std::mutex> lock(s_mutex);
         return s_connected;
@@ -45,20 +57,20 @@ public:
 
 private:
     static DWORD WINAPI Connect(LPNETRESOURCEA resource, LPCSTR password, LPCSTR user, DWORD flags) {
-        bool first = false;
         {
-            std::lock_guard<std::mutex> lock(s_mutex);
-            first = s_connected.empty();
+            std::unique_lock<std::mutex> lock(s_mutex);
+            const bool first = s_connected.empty();
             ++s_connected[resource->lpRemoteName ? resource->lpRemoteName : ""];
+            if (first) s_release.wait(lock, [] { return s_released; });
         }
-        if (first) ::Sleep(s_delayMs);
         return s_real.WNetAddConnection2A(resource, password, user, flags);
     }
 
     static inline std::mutex s_mutex;
+    static inline std::condition_variable s_release;
+    static inline bool s_released = false;
     static inline std::map<std::string, int> s_connected;
     static inline WNetTable s_real;
-    static inline DWORD s_delayMs = 0;
     WNetTable m_previous;
 };
 
@@ -145,22 +157,33 @@ TEST_F(SharePage, AMappingSlowerThanTheWatchdogEndsOnTheFinishPageWithEachFolder
     Tick({"Shared Data", "Shared Media"});
     m_boxes->SetDecline(true);
     const DWORD lettersBefore = WNet().GetLogicalDrives();
-    SlowFirstConnection slow(35000);  // longer than the watchdog's 30 s of silence
+    HeldFirstConnection held;
     Click(IDC_NEXT);
     EXPECT_FALSE(::IsWindowEnabled(Control(IDC_NEXT)));
     EXPECT_FALSE(::IsWindowEnabled(Control(IDC_BACK)));
-    EXPECT_FALSE(testbed::PumpUntil(
-        [&] { return m_boxes->Saw("Could not get the device information from the Harborbox."); }, 32000));
+    // The first connection waits, and one more pass of the queue runs what the worker posted before it.
+    bool entered = false;
+    ASSERT_TRUE(testbed::PumpUntil([&] {
+        const bool before = entered;
+        entered = !HeldFirstConnection::Connected().empty();
+        return before;
+    }, 10000));
+    // More of the progress animation's ticks than the watchdog lets any other worker stay silent.
+    for (int tick = 0; tick <= kWorkerSilenceTicks + 10; ++tick)
+        ::SendMessageA(m_hwnd, WM_TIMER, ID_TIMER_PROGRESS, 0);
+    EXPECT_TRUE(m_window->State().IsBusy());
+    EXPECT_FALSE(m_boxes->Saw("Could not get the device information from the Harborbox."));
     // Past the watchdog's time, the buttons still start nothing.
     Click(IDC_NEXT);
     Click(IDC_BACK);
+    HeldFirstConnection::Release();
     MapAndWaitForTheFinishPage();
     EXPECT_EQ(m_boxes->Texts(),
               std::vector<std::string>{"Do you want to create Desktop shortcut(s) to the drive letter(s)?"});
     EXPECT_EQ(Status(), kFinishStatus);
     EXPECT_TRUE(::IsWindowEnabled(Control(IDC_NEXT)));
     EXPECT_TRUE(::IsWindowEnabled(Control(IDC_BACK)));
-    const std::map<std::string, int> connected = SlowFirstConnection::Connected();
+    const std::map<std::string, int> connected = HeldFirstConnection::Connected();
     EXPECT_EQ(connected.size(), 2u);
     for (const auto& [folder, times] : connected) EXPECT_EQ(times, 1) << folder;
     EXPECT_EQ(LettersAddedSince(lettersBefore), 2);
