@@ -85,7 +85,9 @@ void CQuickmapDlg::MapAndFinish() {
     if (StartWorker(&MappingThreadProc, job)) return;
     delete job;
     m_state.CancelWork(*ticket);
-    OnMappingFinished(MappingOutcome{});
+    MappingOutcome notStarted;
+    notStarted.result = OperationResult::Failed(OwnFailure::WorkerNotStarted);
+    OnMappingFinished(notStarted);
 }
 
 void CQuickmapDlg::ShowFinishLabels() {

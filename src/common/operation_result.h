@@ -36,6 +36,7 @@ enum class OwnFailure {
     ShareNotListed,    // the appliance does not list the folder, or not its volume
     NameUnusable,      // a share name from the network that may not become part of a path
     LetterReassigned,  // the drive letter is another folder's by now
+    WorkerNotStarted,  // no thread could be started for the worker
     WorkerThrew,       // the worker ended with an exception
 };
 
