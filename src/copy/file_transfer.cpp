@@ -1,6 +1,7 @@
 #include "copy/file_transfer.h"
 #include "copy/copy_names.h"
 #include "framework/handles.h"
+#include <cstring>
 
 namespace {
 constexpr size_t kChunkBytes = 1 << 20;
@@ -28,44 +29,74 @@ DWORD CopyBytes(HANDLE in, HANDLE out, std::vector<char>& buffer, CopyProgress* 
     }
 }
 
-// Writes the partial file completely and closes it; 0 or the error, the partial file then removed.
-DWORD WritePartialFile(HANDLE in, const std::wstring& partial, const FILE_BASIC_INFO& sourceInfo,
-                       std::vector<char>& buffer, CopyProgress* progress, TransferResult& result) {
-    // Read-only is set only once all bytes are in, so that an unfinished copy can still be removed.
-    const DWORD attributes = sourceInfo.FileAttributes & ~(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
-    fw::unique_file out(::CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      attributes & ~FILE_ATTRIBUTE_READONLY, nullptr));
-    if (!out) return ::GetLastError();
-    DWORD error = CopyBytes(in, out.get(), buffer, progress, result.bytes, result.sourceFailed);
-    if (!error && !::FlushFileBuffers(out.get())) error = ::GetLastError();
-    if (!error) {
-        // The source's times, and its attributes when read-only is among them (0 leaves them as they are).
-        FILE_BASIC_INFO times = sourceInfo;
-        times.FileAttributes = (attributes & FILE_ATTRIBUTE_READONLY) ? attributes : 0;
-        if (!::SetFileInformationByHandle(out.get(), FileBasicInfo, &times, sizeof times))
-            result.attributesError = ::GetLastError();
-    }
-    // A late write error of the network shows up only here.
-    if (!::CloseHandle(out.release()) && !error) error = ::GetLastError();
-    if (error) ::DeleteFileW(partial.c_str());
-    return error;
-}
-
 // Removes a partial file that may already carry the source's read-only attribute.
-void RemovePartialFile(const std::wstring& partial) {
-    ::SetFileAttributesW(partial.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileW(partial.c_str());
+void RemoveFile(const std::wstring& path) {
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileW(path.c_str());
 }
 
-// Gives the complete partial file its final name, never replacing a file: a taken name gets the next copy name.
-DWORD RenameToFinal(const std::wstring& partial, const CopyProgress* progress, TransferResult& result) {
+// A new partial file. Not truncating an old one: the file system then writes the data back at once when it is
+// closed, which costs half the time of a large file. A name taken is a leftover of a killed copy, or of a
+// longer name cut to the same partial name.
+HANDLE CreatePartialFile(const std::wstring& partial, DWORD attributes) {
+    for (int attempt = 0;; ++attempt) {
+        const HANDLE file = ::CreateFileW(partial.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, attributes,
+                                          nullptr);
+        if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS || attempt) return file;
+        RemoveFile(partial);
+    }
+}
+
+// Renames the open file in its folder, never replacing a file. Through the handle it costs one call
+// where a rename by name opens, asks and closes the file again.
+DWORD RenameOpenFile(HANDLE file, const std::wstring& target) {
+    const DWORD nameBytes = static_cast<DWORD>(target.size() * sizeof(wchar_t));
+    std::vector<char> storage(sizeof(FILE_RENAME_INFO) + nameBytes);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(storage.data());
+    info->ReplaceIfExists = FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = nameBytes;
+    std::memcpy(info->FileName, target.data(), nameBytes);
+    if (::SetFileInformationByHandle(file, FileRenameInfo, info, static_cast<DWORD>(storage.size()))) return 0;
+    return ::GetLastError();
+}
+
+// Gives the complete file its final name; a taken name gets the next copy name.
+DWORD RenameToFinal(HANDLE file, const CopyProgress* progress, TransferResult& result) {
     for (;;) {
-        if (::MoveFileExW(partial.c_str(), result.finalPath.c_str(), 0)) return 0;
-        const DWORD error = ::GetLastError();
+        const DWORD error = RenameOpenFile(file, result.finalPath);
         if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) return error;
         if (Cancelled(progress)) return ERROR_REQUEST_ABORTED;
         result.finalPath = MakeCopyName(result.finalPath);
     }
+}
+
+// Writes the partial file completely, renames it to its final name and closes it; 0 or the error, and then
+// neither the partial file nor a final one is left.
+DWORD WriteAndRename(HANDLE in, const std::wstring& partial, const FILE_BASIC_INFO& sourceInfo,
+                     std::vector<char>& buffer, CopyProgress* progress, TransferResult& result) {
+    // Read-only is set only once the file has its final name, so that an unfinished copy can still be removed.
+    const DWORD attributes = sourceInfo.FileAttributes & ~(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
+    fw::unique_file out(CreatePartialFile(partial, attributes & ~FILE_ATTRIBUTE_READONLY));
+    if (!out) return ::GetLastError();
+    DWORD error = CopyBytes(in, out.get(), buffer, progress, result.bytes, result.sourceFailed);
+    if (!error && !::FlushFileBuffers(out.get())) error = ::GetLastError();
+    if (!error) error = RenameToFinal(out.get(), progress, result);
+    if (error) {
+        out.reset();
+        RemoveFile(partial);
+        return error;
+    }
+    // The source's times, and its attributes when read-only is among them (0 leaves them as they are).
+    FILE_BASIC_INFO times = sourceInfo;
+    times.FileAttributes = (attributes & FILE_ATTRIBUTE_READONLY) ? attributes : 0;
+    if (!::SetFileInformationByHandle(out.get(), FileBasicInfo, &times, sizeof times))
+        result.attributesError = ::GetLastError();
+    // A late write error of the network shows up only here; the file under its final name goes with it.
+    if (::CloseHandle(out.release())) return 0;
+    error = ::GetLastError();
+    RemoveFile(result.finalPath);
+    return error;
 }
 }  // namespace
 
@@ -85,10 +116,7 @@ TransferResult TransferFile(const std::wstring& source, const std::wstring& dest
     if (buffer.size() < kChunkBytes) buffer.resize(kChunkBytes);
     const size_t nameStart = destination.rfind(L'\\') + 1;
     const std::wstring partial = destination.substr(0, nameStart) + PartialFileName(destination.substr(nameStart));
-    result.error = WritePartialFile(in.get(), partial, info, buffer, progress, result);
-    if (result.error) return result;
-    result.error = RenameToFinal(partial, progress, result);
-    if (result.error) RemovePartialFile(partial);
+    result.error = WriteAndRename(in.get(), partial, info, buffer, progress, result);
     return result;
 }
 
