@@ -1,5 +1,6 @@
 #include "copy/copy_names.h"
 #include <gtest/gtest.h>
+#include <utility>
 
 TEST(CopyNames, SequenceKeepsTheWholeName) {
     std::wstring name = L"\\\\nas\\Shared Media\\Music\\a.mp3";
@@ -8,21 +9,25 @@ TEST(CopyNames, SequenceKeepsTheWholeName) {
         name = MakeCopyName(name);
         EXPECT_EQ(name, std::wstring(L"\\\\nas\\Shared Media\\Music\\") + next);
     }
-    EXPECT_EQ(MakeCopyName(L"C:\\x\\Copy (9) of a.mp3"), L"C:\\x\\Copy (10) of a.mp3");
-    EXPECT_EQ(MakeCopyName(L"C:README"), L"C:Copy of README");
-    EXPECT_EQ(MakeCopyName(L"C:\\x.d\\notes"), L"C:\\x.d\\Copy of notes");
-    EXPECT_EQ(MakeCopyName(L"\\\\?\\UNC\\nas\\Data\\Trip \U0001F334\\a."), L"\\\\?\\UNC\\nas\\Data\\Trip \U0001F334\\Copy of a.");
 }
 
-TEST(CopyNames, OnlyARealCopyPrefixCountsAsAnEarlierCopy) {
-    EXPECT_EQ(MakeCopyName(L"C:\\x\\My Copy 1.txt"), L"C:\\x\\Copy of My Copy 1.txt");
-    EXPECT_EQ(MakeCopyName(L"C:\\x\\Copy of Photo (2).jpg"), L"C:\\x\\Copy (1) of Photo (2).jpg");
-    EXPECT_EQ(MakeCopyName(L"C:\\x\\Copy (2 of a.txt"), L"C:\\x\\Copy of Copy (2 of a.txt");
-    EXPECT_EQ(MakeCopyName(L"C:\\x\\Copy () of a.txt"), L"C:\\x\\Copy of Copy () of a.txt");
-    EXPECT_EQ(MakeCopyName(L"C:\\x\\copy of a.txt"), L"C:\\x\\Copy of copy of a.txt");
-    // Ten digits could overflow the count: such a name is no numbered copy.
-    EXPECT_EQ(MakeCopyName(L"C:\\x\\Copy (9999999999) of a"), L"C:\\x\\Copy of Copy (9999999999) of a");
-    EXPECT_EQ(MakeCopyName(L"C:\\x\\Copy (999999999) of a"), L"C:\\x\\Copy (1000000000) of a");
+// Only a real copy prefix counts as an earlier copy; the folder part stays as it is spelt.
+TEST(CopyNames, EachNameGetsItsNextCopyName) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"C:\\x\\Copy (9) of a.mp3", L"C:\\x\\Copy (10) of a.mp3"},
+        {L"C:README", L"C:Copy of README"},
+        {L"C:\\x.d\\notes", L"C:\\x.d\\Copy of notes"},
+        {L"\\\\?\\UNC\\nas\\Data\\Trip \U0001F334\\a.", L"\\\\?\\UNC\\nas\\Data\\Trip \U0001F334\\Copy of a."},
+        {L"C:\\x\\My Copy 1.txt", L"C:\\x\\Copy of My Copy 1.txt"},
+        {L"C:\\x\\Copy of Photo (2).jpg", L"C:\\x\\Copy (1) of Photo (2).jpg"},
+        {L"C:\\x\\Copy (2 of a.txt", L"C:\\x\\Copy of Copy (2 of a.txt"},
+        {L"C:\\x\\Copy () of a.txt", L"C:\\x\\Copy of Copy () of a.txt"},
+        {L"C:\\x\\copy of a.txt", L"C:\\x\\Copy of copy of a.txt"},
+        // Ten digits could overflow the count: such a name is no numbered copy.
+        {L"C:\\x\\Copy (9999999999) of a", L"C:\\x\\Copy of Copy (9999999999) of a"},
+        {L"C:\\x\\Copy (999999999) of a", L"C:\\x\\Copy (1000000000) of a"},
+    };
+    for (const auto& [name, next] : cases) EXPECT_EQ(MakeCopyName(name), next) << name;
 }
 
 TEST(CopyNames, ExtendedLengthPathsAndBack) {
