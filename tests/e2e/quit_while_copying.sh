@@ -6,21 +6,12 @@ set -euo pipefail
 # shellcheck source=SCRIPTDIR/../../scripts/lib/testbed.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/testbed.sh"
 
-EXE=${QUICKMAP_EXE:-$TB_BUILD/windows/Quickmap.exe}
-UIDRIVER=$TB_BUILD/windows/tools/uidriver.exe
-CAPTION='Harborbox Quickmap'
-DEVICE_LIST=1022
-MESSAGE_TEXT=65535
+# shellcheck source=SCRIPTDIR/lib/drop_bed.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/drop_bed.sh"
+MESSAGE_TEXT=65535 # the text of a message box
 WM_COMMAND=0x111
 IDCANCEL=2
 IDYES=6
-TB_WINE_TIMEOUT=30 # read by tb_wine
-
-drop() {
-  local paths=() path
-  for path in "$@"; do paths+=("$(tb_winpath "$path")"); done
-  tb_wine "$UIDRIVER" drop "$CAPTION" "$DEVICE_LIST" "${paths[@]}" >/dev/null 2>&1
-}
 
 quickmap_gone() { tb_pid_gone "$QUICKMAP_PID"; }
 some_arrived() { [[ -n $(find "$OTHERS/$1" -type f -name 'part*' -print -quit 2>/dev/null) ]]; }
@@ -46,19 +37,11 @@ sys.exit(1 if bad else 0)
 PY
 }
 
-start_quickmap() {
-  tb_wine_bg "$TB_LOGS/$1.out" "$EXE"
-  QUICKMAP_PID=$TB_LAST_PID
-  # The first scan starts 200 ms after the window and lists the appliance about 2 s later.
-  tb_wait_until 30 test -s "$SIM_LOG" || { echo "no scan reached the appliance" >&2; return 1; }
-  sleep 4
-}
-
 escape_stops_the_copy() {
-  start_quickmap escape || return 1
+  start_listing "$TB_LOGS/escape.out" || return 1
   drop "$FILES/Escape"
   tb_wait_until 30 some_arrived Escape || { echo "nothing arrived" >&2; return 1; }
-  tb_wine "$UIDRIVER" post "$CAPTION" "$DEVICE_LIST" $WM_COMMAND $IDCANCEL 0 || return 1
+  tb_wine "$UIDRIVER" post "$CAPTION" "$IDC_DEVICE_LIST" $WM_COMMAND $IDCANCEL 0 || return 1
   sleep 0.5
   tb_x import -window root "$TB_BUILD/e2e-quit-while-copying.png" || true
   tb_wine "$UIDRIVER" post "$CAPTION" "$MESSAGE_TEXT" $WM_COMMAND $IDYES 0 || { echo "no question" >&2; return 1; }
@@ -70,7 +53,7 @@ movie_started() { [[ -n $(find "$VIDEO" -name '*movie.avi*' -print -quit 2>/dev/
 
 # A big file first: the quit comes while its bytes are being written.
 uninstall_stops_the_copy() {
-  start_quickmap uninstall || return 1
+  start_listing "$TB_LOGS/uninstall.out" || return 1
   drop "$FILES/movie.avi" "$FILES/Uninstall"
   tb_wait_until 30 movie_started || { echo "the movie's copy did not start" >&2; return 1; }
   tb_wine "$EXE" -uninstall || return 1
@@ -82,17 +65,7 @@ uninstall_stops_the_copy() {
   nothing_damaged Uninstall
 }
 
-for file in "$EXE" "$UIDRIVER"; do
-  [[ -f $file ]] || { echo "FAIL quit_while_copying (not built: $file)"; exit 1; }
-done
-tb_init
-tb_topology one-subnet
-tb_hosts_add 10.77.0.2 Harborbox-Office
-SIM_LOG=$TB_LOGS/quit-sim.log
-tb_sim "$TB_REPO/tests/win/sim/one-appliance.conf" "$SIM_LOG"
-tb_wine_start
-tb_xvfb
-SHARES=$(tb_unc_share_root Harborbox-Office 10.77.0.2)
+drop_bed quit
 OTHERS="$SHARES/Shared Data/Others"
 VIDEO="$SHARES/Shared Media/Video"
 FILES=$TB_DIR/quit-files
