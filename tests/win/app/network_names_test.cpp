@@ -36,19 +36,13 @@ bool AnyContains(const std::vector<std::string>& lines, const std::string& part)
 }
 }  // namespace
 
-class NetworkNamesFixture : public WizardFixture {
+class NetworkNamesFixture : public DriveWizardFixture {
 protected:
-    const fw::ComApartment m_apartment;  // the shortcuts are made on this thread
     void SetUp() override {
-        testbed::ForgetDrivesAndShortcuts();
-        WizardFixture::SetUp();
+        DriveWizardFixture::SetUp();
         m_window->StartScan(true);
         ASSERT_TRUE(testbed::PumpUntil([&] { return !m_window->State().IsScanning(); }, 20000));
         testbed::PumpFor(300);
-    }
-    void TearDown() override {
-        WizardFixture::TearDown();
-        testbed::ForgetDrivesAndShortcuts();
     }
     int PositionOf(const std::string& ip) {
         int position = 0;

@@ -100,16 +100,8 @@ const char kFinishStatus[] =
     "Congratulations! You have finished Quickmap(tm) setup. Click Close to exit. Click Settings for additional setup "
     "or double-click a shared folder to open it.";
 
-class SharePage : public WizardFixture {
+class SharePage : public DriveWizardFixture {
 protected:
-    void SetUp() override {
-        testbed::ForgetDrivesAndShortcuts();
-        WizardFixture::SetUp();
-    }
-    void TearDown() override {
-        WizardFixture::TearDown();
-        testbed::ForgetDrivesAndShortcuts();
-    }
     // Exactly the named folders ticked, and the server with them.
     void Tick(const std::set<std::string>& names) {
         CShareTreeCtrl& tree = ShareTree();

@@ -6,7 +6,9 @@
 #include "discovery/datagram.h"
 #include "discovery/remembered_store.h"
 #include "framework/app.h"
+#include "framework/com_apartment.h"
 #include "res/resource.h"
+#include "shares/drives_and_shortcuts.h"
 #include "window_driver.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -82,4 +84,18 @@ protected:
     DeviceRegistry m_listed;
     CQuickmapDlg* m_window = nullptr;
     HWND m_hwnd = nullptr;
+};
+
+// A wizard test that connects drive letters and makes shortcuts: it starts and ends with none of its own.
+class DriveWizardFixture : public WizardFixture {
+protected:
+    const fw::ComApartment m_apartment;  // the shortcuts are made on this thread
+    void SetUp() override {
+        testbed::ForgetDrivesAndShortcuts();
+        WizardFixture::SetUp();
+    }
+    void TearDown() override {
+        WizardFixture::TearDown();
+        testbed::ForgetDrivesAndShortcuts();
+    }
 };

@@ -56,13 +56,11 @@ std::vector<std::string> ComboItems(HWND combo) {
 }
 }  // namespace
 
-class ShareAdmin : public WizardFixture {
+class ShareAdmin : public DriveWizardFixture {
 protected:
-    const fw::ComApartment m_apartment;  // the shortcuts are made on this thread
     void SetUp() override {
-        testbed::ForgetDrivesAndShortcuts();
         m_earlierRequests = testbed::WebRequests().size();
-        WizardFixture::SetUp();
+        DriveWizardFixture::SetUp();
     }
 
     // The requests of this test that the appliance received, whose request line contains `part`.
@@ -72,10 +70,6 @@ protected:
         for (size_t i = m_earlierRequests; i < all.size(); ++i)
             if (all[i].requestLine.find(part) != std::string::npos) found.push_back(all[i]);
         return found;
-    }
-    void TearDown() override {
-        WizardFixture::TearDown();
-        testbed::ForgetDrivesAndShortcuts();
     }
 
     // The appliance listed, selected and its share page loaded; login as the entry last had it.
