@@ -11,10 +11,11 @@ bool IsDots(const WIN32_FIND_DATAW& entry) {
     return std::wstring(entry.cFileName) == L"." || std::wstring(entry.cFileName) == L"..";
 }
 
-// Creates a folder; one that exists already is used as it is (merge).
-void CreateFolder(const std::wstring& path, const std::wstring& source) {
-    if (!::CreateDirectoryW(path.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
-        throw CFExeption(::GetLastError(), source);
+// Creates a folder; one that exists already is used as it is (merge). True when it is new.
+bool CreateFolder(const std::wstring& path, const std::wstring& source) {
+    if (::CreateDirectoryW(path.c_str(), nullptr)) return true;
+    if (::GetLastError() != ERROR_ALREADY_EXISTS) throw CFExeption(::GetLastError(), source);
+    return false;
 }
 
 // A path as the system takes it whole: relative ones made absolute first.
@@ -119,9 +120,9 @@ void CFileCopier::CopyFolderContents(const std::wstring& folder, std::wstring de
         return;
     }
     // Made only once the folder could be listed: a folder that did not arrive leaves no empty copy.
-    CreateFolder(destination, folder);
+    const bool newFolder = CreateFolder(destination, folder);
     AddTrailingBackslash(destination);
-    RemovePartialFiles(destination);
+    if (!newFolder) RemovePartialFiles(destination);  // a new folder holds no leftovers
     do {
         if (IsDots(entry)) continue;
         const std::wstring path = pattern + entry.cFileName;

@@ -39,11 +39,14 @@ TEST(CopyEngine, FolderMergesIntoTheShareAndTakenNamesGetCopyNames) {
     EXPECT_EQ(List(others + "\\Trip"), (Names{"Day1", "a.txt"}));
     EXPECT_EQ(Read(others + "\\Trip\\Day1\\b.jpg"), Read(trip + "\\Day1\\b.jpg"));
 
+    // A killed copy's partial file goes at the next copy into its folder; the user's own files stay.
+    Write(others + "\\Trip\\Day1\\~c.png.qmpart", "cut short");
+    Write(others + "\\Trip\\Day1\\~b.jpg", "the user's");
     CFileCopier again;
     ASSERT_TRUE(again.Copy(W(trip), W(others))) << again.LastErrorText();
     EXPECT_EQ(List(others), Names{"Trip"});
     EXPECT_EQ(List(others + "\\Trip"), (Names{"Copy of a.txt", "Day1", "a.txt"}));
-    EXPECT_EQ(List(others + "\\Trip\\Day1"), (Names{"Copy of b.jpg", "b.jpg"}));
+    EXPECT_EQ(List(others + "\\Trip\\Day1"), (Names{"Copy of b.jpg", "b.jpg", "~b.jpg"}));
 
     // The numbered names follow, and nothing is overwritten.
     const std::string music = std::string(scratch::kMediaShare) + "\\" + scratch::UniqueName("Music");
