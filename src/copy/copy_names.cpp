@@ -98,8 +98,10 @@ std::wstring PlainPath(const std::wstring& path) {
     return path;
 }
 
-std::wstring PartialFileName(const std::wstring& finalName) {
-    return kPartialPrefix + finalName.substr(0, kMaxPartialStem) + kPartialSuffix;
+std::wstring PartialFileName(const std::wstring& finalName, unsigned variant) {
+    if (variant == 0) return kPartialPrefix + finalName.substr(0, kMaxPartialStem) + kPartialSuffix;
+    const std::wstring number = L"." + std::to_wstring(variant);
+    return kPartialPrefix + finalName.substr(0, kMaxPartialStem - number.size()) + number + kPartialSuffix;
 }
 
 bool IsPartialFileName(const std::wstring& name) {

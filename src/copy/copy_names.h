@@ -25,7 +25,7 @@ std::wstring ExtendedLengthPath(const std::wstring& path);
 // The same path as a user writes it: the extended-length prefix taken off again.
 std::wstring PlainPath(const std::wstring& path);
 
-// The name a file is written under until it is complete ("~a.mp3.qmpart"), and whether a name is one of
-// those (a leftover of a copy that was killed).
-std::wstring PartialFileName(const std::wstring& finalName);
+// The name a file is written under until it is complete ("~a.mp3.qmpart", or for a variant above 0
+// "~a.mp3.2.qmpart"), and whether a name is one of those (a leftover of a copy that was killed).
+std::wstring PartialFileName(const std::wstring& finalName, unsigned variant = 0);
 bool IsPartialFileName(const std::wstring& name);

@@ -6,10 +6,9 @@ void CopyProgress::AddWork(uint64_t files, uint64_t bytes) {
     m_bytesTotal += bytes;
 }
 
-void CopyProgress::FileDone(uint64_t bytes) {
+void CopyProgress::FileWritten(uint64_t bytes) {
     m_bytesDone += bytes;
     m_currentFileBytes = 0;
-    ++m_filesDone;
 }
 
 CopyFigures CopyProgress::Figures() const {

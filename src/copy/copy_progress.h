@@ -16,9 +16,11 @@ struct CopyFigures {
 class CopyProgress {
 public:
     void AddWork(uint64_t files, uint64_t bytes);
-    // Bytes of the file being copied so far; the file counts as done once FileDone is called.
+    // Bytes of the file being copied so far; they count as done once FileWritten is called.
     void SetCurrentFileBytes(uint64_t bytes) { m_currentFileBytes = bytes; }
-    void FileDone(uint64_t bytes);
+    void FileWritten(uint64_t bytes);
+    // A file has its final name, or was reported as not arrived.
+    void FileDone() { ++m_filesDone; }
     CopyFigures Figures() const;
 
     void SetStatusText(std::string text);

@@ -55,7 +55,10 @@ bool CFileCopier::Copy(const std::wstring& sourceText, const std::wstring& desti
             return false;
         }
         CopyTree(source, destination);
+        Settle(m_finisher.FinishAll(), true);
     } catch (const CFExeption& failure) {
+        // Files still being finished end first; their failures are the same one, already told.
+        Settle(m_finisher.FinishAll(), false);
         // Cancel is the user's own doing, not a failure to report.
         if (failure.Code() != ERROR_REQUEST_ABORTED) Record(CopyIssue::Failed, failure.Path(), failure.Text(), failure.Code());
         m_strLastErrorText = failure.Text();
@@ -143,15 +146,33 @@ void CFileCopier::CopyFolderContents(const std::wstring& folder, std::wstring de
 
 void CFileCopier::CopyOneFile(const std::wstring& source, const std::wstring& destination) {
     ThrowIfCancelled();
-    const TransferResult result = TransferFile(source, destination, m_buffer, m_pProgress);
-    if (result.error == ERROR_REQUEST_ABORTED) throw CFExeption(result.error, source);
-    if (result.error && !result.sourceFailed) throw CFExeption(result.error, source);
+    Settle(m_finisher.TakeFinished(), true);
+    WrittenFile written;
+    const TransferResult result = WriteFileBytes(source, destination, m_buffer, m_pProgress, written);
+    if (m_pProgress) m_pProgress->FileWritten(result.bytes);
     if (result.error) {
-        Record(CopyIssue::Failed, source, SystemErrorText(result.error), result.error);
-    } else if (result.attributesError) {
-        Record(CopyIssue::AttributesNotKept, source, SystemErrorText(result.attributesError), result.attributesError);
+        Settle({result}, true);
+    } else {
+        m_finisher.Hand(std::move(written));
     }
-    if (m_pProgress) m_pProgress->FileDone(result.bytes);
+}
+
+void CFileCopier::Settle(const std::vector<TransferResult>& results, bool mayThrow) {
+    const TransferResult* ending = nullptr;
+    for (const TransferResult& result : results) {
+        if (result.error && (result.error == ERROR_REQUEST_ABORTED || !result.sourceFailed)) {
+            if (!ending) ending = &result;
+            continue;
+        }
+        if (result.error) {
+            Record(CopyIssue::Failed, result.source, SystemErrorText(result.error), result.error);
+        } else if (result.attributesError) {
+            Record(CopyIssue::AttributesNotKept, result.source, SystemErrorText(result.attributesError),
+                   result.attributesError);
+        }
+        if (m_pProgress) m_pProgress->FileDone();
+    }
+    if (ending && mayThrow) throw CFExeption(ending->error, ending->source);
 }
 
 void CFileCopier::ThrowIfCancelled() const {

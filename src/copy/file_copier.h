@@ -5,6 +5,7 @@
 // walk goes on; a failure to write stops the whole operation, as the destination is then gone or full.
 #pragma once
 #include "copy/copy_progress.h"
+#include "copy/file_finisher.h"
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -34,7 +35,7 @@ class CFileCopier {
 public:
     // With `progress`, bytes and files are reported as they are copied, and its Cancel stops the copy,
     // the file being written included (its partial file is removed).
-    explicit CFileCopier(CopyProgress* progress = nullptr) : m_pProgress(progress) {}
+    explicit CFileCopier(CopyProgress* progress = nullptr) : m_pProgress(progress), m_finisher(progress) {}
 
     // Source is a file or a folder; destination a folder (made when missing, one level) or an existing
     // file (the copy lands beside it). True when everything arrived or there was nothing to do.
@@ -43,13 +44,16 @@ public:
     // The failure that stopped the copy or the first thing that did not arrive; "No error" and 0 otherwise.
     const std::string& LastErrorText() const { return m_strLastErrorText; }
     DWORD LastErrorCode() const { return m_dwLastErrorCode; }
-    // Everything that did not arrive or arrived incomplete, in walk order.
+    // Everything that did not arrive or arrived incomplete, in the order it was found.
     const std::vector<CopyProblem>& Problems() const { return m_problems; }
 
 private:
     void CopyTree(const std::wstring& source, std::wstring destination);
     void CopyFolderContents(const std::wstring& folder, std::wstring destination);
     void CopyOneFile(const std::wstring& source, const std::wstring& destination);
+    // Records what did not arrive; a failure on the destination's side (or Cancel) ends the copy, with the
+    // first one thrown when `mayThrow`, after all of them are recorded.
+    void Settle(const std::vector<TransferResult>& results, bool mayThrow);
     void Record(CopyIssue issue, const std::wstring& path, std::string text, DWORD code);
     void ThrowIfCancelled() const;
 
@@ -58,4 +62,5 @@ private:
     DWORD m_dwLastErrorCode = 0;
     std::vector<CopyProblem> m_problems;
     std::vector<char> m_buffer;
+    FileFinisher m_finisher;
 };

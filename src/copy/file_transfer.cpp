@@ -29,22 +29,29 @@ DWORD CopyBytes(HANDLE in, HANDLE out, std::vector<char>& buffer, CopyProgress* 
     }
 }
 
-// Removes a partial file that may already carry the source's read-only attribute.
-void RemoveFile(const std::wstring& path) {
+// Removes a file of ours that may already carry the source's read-only attribute.
+bool RemoveFile(const std::wstring& path) {
     ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileW(path.c_str());
+    return ::DeleteFileW(path.c_str()) != 0;
 }
 
-// A new partial file. Not truncating an old one: the file system then writes the data back at once when it is
-// closed, which costs half the time of a large file. A name taken is a leftover of a killed copy, or of a
-// longer name cut to the same partial name.
-HANDLE CreatePartialFile(const std::wstring& partial, DWORD attributes) {
-    for (int attempt = 0;; ++attempt) {
+// A new partial file in `folder` for the file `name`; `partial` gets its path. Not truncating an old one: the
+// file system then writes the data back at once when it is closed, which costs half the time of a large
+// file. A name taken is a leftover of a killed copy, which goes, or the partial file of another name still
+// being finished (two names that differ only in case, or only after the first 247 characters): then a
+// numbered variant is taken.
+HANDLE CreatePartialFile(const std::wstring& folder, const std::wstring& name, DWORD attributes,
+                         std::wstring& partial) {
+    constexpr unsigned kVariants = 10;
+    for (unsigned variant = 0; variant < kVariants;) {
+        partial = folder + PartialFileName(name, variant);
         const HANDLE file = ::CreateFileW(partial.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, attributes,
                                           nullptr);
-        if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS || attempt) return file;
-        RemoveFile(partial);
+        if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) return file;
+        if (!RemoveFile(partial)) ++variant;
     }
+    ::SetLastError(ERROR_FILE_EXISTS);
+    return INVALID_HANDLE_VALUE;
 }
 
 // Renames the open file in its folder, never replacing a file. Through the handle it costs one call
@@ -71,38 +78,12 @@ DWORD RenameToFinal(HANDLE file, const CopyProgress* progress, TransferResult& r
     }
 }
 
-// Writes the partial file completely, renames it to its final name and closes it; 0 or the error, and then
-// neither the partial file nor a final one is left.
-DWORD WriteAndRename(HANDLE in, const std::wstring& partial, const FILE_BASIC_INFO& sourceInfo,
-                     std::vector<char>& buffer, CopyProgress* progress, TransferResult& result) {
-    // Read-only is set only once the file has its final name, so that an unfinished copy can still be removed.
-    const DWORD attributes = sourceInfo.FileAttributes & ~(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
-    fw::unique_file out(CreatePartialFile(partial, attributes & ~FILE_ATTRIBUTE_READONLY));
-    if (!out) return ::GetLastError();
-    DWORD error = CopyBytes(in, out.get(), buffer, progress, result.bytes, result.sourceFailed);
-    if (!error && !::FlushFileBuffers(out.get())) error = ::GetLastError();
-    if (!error) error = RenameToFinal(out.get(), progress, result);
-    if (error) {
-        out.reset();
-        RemoveFile(partial);
-        return error;
-    }
-    // The source's times, and its attributes when read-only is among them (0 leaves them as they are).
-    FILE_BASIC_INFO times = sourceInfo;
-    times.FileAttributes = (attributes & FILE_ATTRIBUTE_READONLY) ? attributes : 0;
-    if (!::SetFileInformationByHandle(out.get(), FileBasicInfo, &times, sizeof times))
-        result.attributesError = ::GetLastError();
-    // A late write error of the network shows up only here; the file under its final name goes with it.
-    if (::CloseHandle(out.release())) return 0;
-    error = ::GetLastError();
-    RemoveFile(result.finalPath);
-    return error;
-}
 }  // namespace
 
-TransferResult TransferFile(const std::wstring& source, const std::wstring& destination, std::vector<char>& buffer,
-                            CopyProgress* progress) {
+TransferResult WriteFileBytes(const std::wstring& source, const std::wstring& destination, std::vector<char>& buffer,
+                              CopyProgress* progress, WrittenFile& written) {
     TransferResult result;
+    result.source = source;
     result.finalPath = destination;
     fw::unique_file in(::CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                      FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
@@ -115,8 +96,48 @@ TransferResult TransferFile(const std::wstring& source, const std::wstring& dest
     }
     if (buffer.size() < kChunkBytes) buffer.resize(kChunkBytes);
     const size_t nameStart = destination.rfind(L'\\') + 1;
-    const std::wstring partial = destination.substr(0, nameStart) + PartialFileName(destination.substr(nameStart));
-    result.error = WriteAndRename(in.get(), partial, info, buffer, progress, result);
+    // Read-only is set only once the file has its final name, so that an unfinished copy can still be removed.
+    const DWORD attributes = info.FileAttributes & ~(FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
+    std::wstring partial;
+    fw::unique_file out(CreatePartialFile(destination.substr(0, nameStart), destination.substr(nameStart),
+                                          attributes & ~FILE_ATTRIBUTE_READONLY, partial));
+    if (!out) {
+        result.error = ::GetLastError();
+        return result;
+    }
+    result.error = CopyBytes(in.get(), out.get(), buffer, progress, result.bytes, result.sourceFailed);
+    if (result.error) {
+        out.reset();
+        RemoveFile(partial);
+        return result;
+    }
+    info.FileAttributes = attributes;
+    written = WrittenFile{std::move(out), partial, info, result};
+    return result;
+}
+
+TransferResult FinishWrittenFile(WrittenFile& written, const CopyProgress* progress) {
+    TransferResult& result = written.result;
+    HANDLE file = written.file.get();
+    result.error = Cancelled(progress) ? ERROR_REQUEST_ABORTED : 0;
+    if (!result.error && !::FlushFileBuffers(file)) result.error = ::GetLastError();
+    if (!result.error) result.error = RenameToFinal(file, progress, result);
+    if (result.error) {
+        written.file.reset();
+        RemoveFile(written.partial);
+        return result;
+    }
+    // The source's times, and its attributes when read-only is among them (0 leaves them as they are).
+    const DWORD attributes = written.sourceInfo.FileAttributes;
+    FILE_BASIC_INFO times = written.sourceInfo;
+    times.FileAttributes = (attributes & FILE_ATTRIBUTE_READONLY) ? attributes : 0;
+    if (!::SetFileInformationByHandle(file, FileBasicInfo, &times, sizeof times))
+        result.attributesError = ::GetLastError();
+    // A late write error of the network shows up only here; the file under its final name goes with it.
+    if (!::CloseHandle(written.file.release())) {
+        result.error = ::GetLastError();
+        RemoveFile(result.finalPath);
+    }
     return result;
 }
 

@@ -19,6 +19,11 @@ make_tree() {
   ln -s .. "$tree/Sub/loop"
   head -c 3000 /dev/urandom >"$tree/real.txt"
   ln -s real.txt "$tree/link.txt"
+  mkdir -p "$tree/Twins" # names that only the case tells apart
+  for part in 1 2 3 4 5 6 7 8; do
+    echo "upper $part" >"$tree/Twins/Photo$part.jpg"
+    echo "lower $part" >"$tree/Twins/photo$part.jpg"
+  done
   deep=$tree
   for part in 1 2 3 4 5; do deep+="/level $part of a path that is longer than Windows allows"; done
   mkdir -p "$deep"

@@ -67,9 +67,12 @@ TEST(CopyNames, ExtendedLengthPathsAndBack) {
 TEST(CopyNames, PartialNamesAreRecognisedAndFitTheNameLimit) {
     EXPECT_EQ(PartialFileName(L"movie.avi"), L"~movie.avi.qmpart");
     EXPECT_TRUE(IsPartialFileName(PartialFileName(L"movie.avi")));
+    EXPECT_EQ(PartialFileName(L"movie.avi", 2), L"~movie.avi.2.qmpart");
     const std::wstring longest(255, L'x');
-    EXPECT_EQ(PartialFileName(longest).size(), 255u);
-    EXPECT_TRUE(IsPartialFileName(PartialFileName(longest)));
+    for (unsigned variant : {0u, 9u}) {
+        EXPECT_EQ(PartialFileName(longest, variant).size(), 255u) << variant;
+        EXPECT_TRUE(IsPartialFileName(PartialFileName(longest, variant))) << variant;
+    }
     for (const wchar_t* name : {L"movie.avi", L"~movie.avi", L"movie.qmpart", L"~.qmpart", L"x~a.qmpart"})
         EXPECT_FALSE(IsPartialFileName(name)) << name;
 }
