@@ -307,7 +307,8 @@ bool CQuickmapDlg::OnCommand(WORD id, WORD code, HWND control) {
 
 bool CQuickmapDlg::OnNotify(NMHDR* header, LRESULT& result) {
     if (header->idFrom == IDC_DEVICE_LIST && header->code == NM_CUSTOMDRAW) {
-        return GreySleepingRows(*reinterpret_cast<NMLVCUSTOMDRAW*>(header), result);
+        m_deviceList.CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(header), result);
+        return true;
     } else if (header->idFrom == IDC_DEVICE_LIST) {
         OnDeviceListNotify(header);
     } else if (header->idFrom == IDC_SHARE_TREE && header->code == NM_CLICK) {

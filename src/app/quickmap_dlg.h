@@ -142,7 +142,6 @@ private:
     // Remembered appliances the registry lacks, from `firstRow` on.
     void AppendSleepingRows(int firstRow);
     const RememberedAppliance* SleepingAt(int row) const;
-    bool GreySleepingRows(NMLVCUSTOMDRAW& draw, LRESULT& result);
     void WakeUp();
     void OnWakeCountdown();
     void ShowWakeCountdown();

@@ -29,9 +29,8 @@ void CQuickmapDlg::AppendSleepingRows(int firstRow) {
     m_firstSleepingRow = firstRow;
     std::vector<DeviceListRow> rows;
     for (const RememberedAppliance& item : m_sleeping) {
-        const std::string status = FillIn(LoadResString(IDS_NOT_RESPONDING), {LocalDateTime(item.lastSeen)});
-        rows.push_back({item.name + " - " + status, FormatIpText(item.address), FormatMacText(item.mac),
-                        kImageNotFound});
+        rows.push_back({item.name, FormatIpText(item.address), FormatMacText(item.mac), kImageNotFound,
+                        FillIn(LoadResString(IDS_NOT_RESPONDING), {LocalDateTime(item.lastSeen)})});
     }
     m_deviceList.AppendRows(rows);
 }
@@ -40,17 +39,6 @@ const RememberedAppliance* CQuickmapDlg::SleepingAt(int row) const {
     const int index = row - m_firstSleepingRow;
     if (m_state.IsScanning() || index < 0 || index >= static_cast<int>(m_sleeping.size())) return nullptr;
     return &m_sleeping[static_cast<size_t>(index)];
-}
-
-bool CQuickmapDlg::GreySleepingRows(NMLVCUSTOMDRAW& draw, LRESULT& result) {
-    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
-        result = CDRF_NOTIFYITEMDRAW;
-        return true;
-    }
-    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return false;
-    if (SleepingAt(static_cast<int>(draw.nmcd.dwItemSpec))) draw.clrText = ::GetSysColor(COLOR_GRAYTEXT);
-    result = CDRF_DODEFAULT;
-    return true;
 }
 
 void CQuickmapDlg::WakeUp() {

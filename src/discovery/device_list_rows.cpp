@@ -28,4 +28,8 @@ DeviceListRows BuildDeviceListRows(const std::list<DeviceEntry>& devices) {
     return result;
 }
 
+std::string DeviceListRowText(const DeviceListRow& row) {
+    return row.note.empty() ? row.name : row.name + " - " + row.note;
+}
+
 std::string FormatMacAddress(const DeviceEntry& entry) { return FormatMacText(MacOf(entry)); }

@@ -16,7 +16,13 @@ struct DeviceListRow {
     std::string ipText;
     std::string macText;
     int image;
+    // Set for an appliance that did not answer: why, and since when. The list greys the row and shows name
+    // and note across its whole width, where a name column would cut the note.
+    std::string note = {};
 };
+
+// The text of a row's first column: its name, and its note after it where it has one.
+std::string DeviceListRowText(const DeviceListRow& row);
 
 struct DeviceListRows {
     std::vector<DeviceListRow> rows;

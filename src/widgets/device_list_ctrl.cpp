@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "widgets/device_images.h"
 #include "widgets/device_list_layout.h"
+#include "widgets/noted_row_paint.h"
 #include <ole2.h>
 #include <algorithm>
 #include <shellapi.h>
@@ -67,14 +68,36 @@ void CDeviceListCtrl::AppendBatch() {
     SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(GetItemCount()) + m_waitingRows.size());
     for (size_t n = 0; n < count; ++n) {
         const DeviceListRow& row = m_waitingRows.front();
-        const int item = InsertItem(GetItemCount(), row.name, row.image);
+        const int item = InsertItem(GetItemCount(), DeviceListRowText(row), row.image);
         SetItemText(item, 1, row.ipText);
         SetItemText(item, 2, row.macText);
+        if (!row.note.empty()) {
+            m_notedRows.push_back(row);
+            LVITEMA data = {};
+            data.mask = LVIF_PARAM;
+            data.iItem = item;
+            data.lParam = static_cast<LPARAM>(m_notedRows.size());
+            SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+        }
         m_waitingRows.pop_front();
     }
     SendMessage(WM_SETREDRAW, TRUE);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     if (!m_waitingRows.empty()) ::PostMessageA(m_hWnd, kMsgAppendWaitingRows, 0, 0);
+}
+
+void CDeviceListCtrl::CustomDraw(const NMLVCUSTOMDRAW& draw, LRESULT& result) const {
+    result = CDRF_DODEFAULT;
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) result = CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return;
+    LVITEMA data = {};
+    data.mask = LVIF_PARAM;
+    data.iItem = static_cast<int>(draw.nmcd.dwItemSpec);
+    if (!SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data))) return;
+    const size_t noted = static_cast<size_t>(data.lParam);
+    if (noted == 0 || noted > m_notedRows.size()) return;
+    PaintNotedRow(m_hWnd, draw, m_notedRows[noted - 1]);
+    result = CDRF_SKIPDEFAULT;
 }
 
 void CDeviceListCtrl::LoadImagesForDpi() {
@@ -113,7 +136,10 @@ LRESULT CDeviceListCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!m_waitingRows.empty()) AppendBatch();
         return 0;
     }
-    if (msg == LVM_DELETEALLITEMS) m_waitingRows.clear();
+    if (msg == LVM_DELETEALLITEMS) {
+        m_waitingRows.clear();
+        m_notedRows.clear();
+    }
     if (msg == WM_DROPFILES) {
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;

@@ -44,6 +44,10 @@ public:
 
     static constexpr size_t kRowBatch = 128;  // about 40 ms of the window thread on a quiet machine
 
+    // The list's NM_CUSTOMDRAW, which goes to its parent: the parent hands it here and answers `result`.
+    // Rows with a note are drawn by the list itself; every other row is left to the control.
+    void CustomDraw(const NMLVCUSTOMDRAW& draw, LRESULT& result) const;
+
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void PreSubclassWindow() override;
@@ -63,4 +67,6 @@ private:
     bool m_oleInitialized = false;
     fw::unique_himagelist m_images;
     std::deque<DeviceListRow> m_waitingRows;
+    // Rows with a note, by the item's data less one (0: no note).
+    std::vector<DeviceListRow> m_notedRows;
 };

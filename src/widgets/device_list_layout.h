@@ -8,3 +8,7 @@ struct DeviceListColumns {
 };
 
 DeviceListColumns DeviceListColumnWidths(int clientWidth);
+
+// The width a noted row's name gets when name and note share `available` pixels: all of it where both fit;
+// otherwise the note keeps its room and the name is shortened, though never below a third of the row.
+int NotedRowNameWidth(int nameWidth, int noteWidth, int available);
