@@ -45,9 +45,11 @@ void CQuickmapDlg::OnAddressQueried(const std::string& asked, const AddressQuery
     StartScan(true);
 }
 
-void CQuickmapDlg::ForgetSelectedAppliance() {
-    const DeviceEntry* entry = m_state.SelectedEntry();
-    if (!entry || !m_state.MayMove() || !m_state.Remembered().Forget(MacOf(*entry))) return;
+void CQuickmapDlg::ForgetMenuAppliance() {
+    const RememberedAppliance* sleeping = SleepingAt(m_menuRow);
+    const DeviceEntry* entry = sleeping ? nullptr : m_state.SelectedEntry();
+    if ((!sleeping && !entry) || !m_state.MayMove()) return;
+    if (!m_state.Remembered().Forget(sleeping ? sleeping->mac : MacOf(*entry))) return;
     SaveRemembered();
     StartScan(true);
 }

@@ -297,7 +297,7 @@ bool CQuickmapDlg::OnCommand(WORD id, WORD code, HWND control) {
     case ID_DEVICE_MANAGE: OpenWebManager(); return true;
     case ID_DEVICE_UNIQUE_NAME: StartWebOperation(3); return true;
     case ID_CMD_ADD_BY_ADDRESS: AddByAddress(); return true;
-    case ID_DEVICE_FORGET: ForgetSelectedAppliance(); return true;
+    case ID_DEVICE_FORGET: ForgetMenuAppliance(); return true;
     case ID_DEVICE_WAKE_UP: WakeUp(); return true;
     default:
         RunTrayDeviceCommand(id);

@@ -97,8 +97,9 @@ public:
     void OpenSelectedShare();
     void OpenWebManager();
     void AddByAddress();
-    // Drops the selected appliance from those added by address.
-    void ForgetSelectedAppliance();
+    // Drops the appliance the device list's menu was opened for from those remembered: one added by
+    // address, or a sleeping one, which is then no longer listed unless it answers again.
+    void ForgetMenuAppliance();
 
 protected:
     BOOL OnInitDialog() override;

@@ -149,7 +149,7 @@ void CQuickmapDlg::OpenDeviceMenu(int item) {
         ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     }
     ::AppendMenuA(menu, MF_STRING, ID_CMD_ADD_BY_ADDRESS, LoadResString(IDS_MENU_ADD_BY_ADDRESS).c_str());
-    if (entry && IsAddedByAddress(*entry))
+    if (sleeping || (entry && IsAddedByAddress(*entry)))
         ::AppendMenuA(menu, MF_STRING, ID_DEVICE_FORGET, LoadResString(IDS_MENU_FORGET).c_str());
     TrackPopupAtCursor(TPM_LEFTALIGN | TPM_RIGHTBUTTON);
 }
