@@ -20,6 +20,13 @@ std::vector<std::string> SimLogLines() {
     return lines;
 }
 
+size_t SimLogCount(const std::string& needle) {
+    size_t count = 0;
+    for (const std::string& line : SimLogLines())
+        if (line.find(needle) != std::string::npos) ++count;
+    return count;
+}
+
 uint64_t Now() { return ::GetTickCount64(); }
 
 double SecondsSince(uint64_t startTicks) { return double(::GetTickCount64() - startTicks) / 1000.0; }

@@ -4,17 +4,11 @@
 #include "discovery/remembered_store.h"
 #include "test_bed.h"
 #include "wizard_fixture.h"
-#include <algorithm>
 
 namespace {
 const char kRoutedMac[] = "00-11-32-AA-79-02";
 
-size_t AskedDirectly() {
-    const auto lines = testbed::SimLogLines();
-    return size_t(std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
-        return line.find("-> 10.79.0.2 cmd=1") != std::string::npos;
-    }));
-}
+size_t AskedDirectly() { return testbed::SimLogCount("-> 10.79.0.2 cmd=1"); }
 
 std::vector<RememberedAppliance> Stored() { return LoadRememberedAppliances().Items(); }
 }  // namespace

@@ -7,14 +7,6 @@
 #include <algorithm>
 #include <ctime>
 
-namespace {
-size_t CountLogLines(const std::string& needle) {
-    const auto lines = testbed::SimLogLines();
-    return size_t(std::count_if(lines.begin(), lines.end(),
-                                [&](const std::string& l) { return l.find(needle) != std::string::npos; }));
-}
-}  // namespace
-
 class SleepingRows : public WizardFixture {
 protected:
     void SetUp() override {
@@ -69,12 +61,12 @@ TEST_F(SleepingRows, ListedGreyedWokenByOneMagicPacketAndListedNormallyAfterTheC
 
     ::SendMessageA(m_hwnd, WM_COMMAND, menu.items[0].id, 0);
     EXPECT_EQ(Status(), "Wake-up call sent to Sleeper. Searching again in 20 s...");
-    ASSERT_TRUE(testbed::PumpUntil([] { return CountLogLines(" wake ") > 0; }, 3000));
-    EXPECT_EQ(CountLogLines("-> 10.77.0.255:9 wake mac=00-11-32-AA-34-56 len=102"), 1u);
+    ASSERT_TRUE(testbed::PumpUntil([] { return testbed::SimLogCount(" wake ") > 0; }, 3000));
+    EXPECT_EQ(testbed::SimLogCount("-> 10.77.0.255:9 wake mac=00-11-32-AA-34-56 len=102"), 1u);
 
     ASSERT_TRUE(testbed::PumpUntil([&] { return Row(0) == "Sleeper" && !m_window->State().IsScanning(); }, 30000));
     EXPECT_EQ(DeviceList().GetItemCount(), 1);
-    EXPECT_EQ(CountLogLines(" wake "), 1u);
+    EXPECT_EQ(testbed::SimLogCount(" wake "), 1u);
 }
 
 TEST_F(SleepingRows, ForgottenFromItsMenuItIsNoLongerListedAfterARestart) {

@@ -5,16 +5,7 @@
 #include "test_bed.h"
 #include "window_driver.h"
 #include <gtest/gtest.h>
-#include <algorithm>
 #include <string>
-
-namespace {
-size_t CountLogLines(const std::string& needle) {
-    const auto lines = testbed::SimLogLines();
-    return size_t(std::count_if(lines.begin(), lines.end(),
-                                [&](const std::string& l) { return l.find(needle) != std::string::npos; }));
-}
-}  // namespace
 
 TEST(AddressQueryRouted, BroadcastsMissTheApplianceButItsAddressOrNameFindsIt) {
     DeviceRegistry registry;
@@ -30,7 +21,7 @@ TEST(AddressQueryRouted, BroadcastsMissTheApplianceButItsAddressOrNameFindsIt) {
         EXPECT_STREQ(found.entry.name, "Routed");
         EXPECT_STREQ(found.entry.ipText, "10.79.0.2");
     }
-    EXPECT_EQ(CountLogLines("-> 10.79.0.2 cmd=1"), 2u);
+    EXPECT_EQ(testbed::SimLogCount("-> 10.79.0.2 cmd=1"), 2u);
 }
 
 TEST(AddressQueryRouted, EachFailureHasItsOwnOutcome) {
@@ -56,7 +47,7 @@ TEST(AddressQueryRouted, EachFailureHasItsOwnOutcome) {
 }
 
 TEST(AddressQueryRouted, AScanAsksRememberedAddressesDirectly) {
-    const size_t askedBefore = CountLogLines("-> 10.79.0.2 cmd=1");
+    const size_t askedBefore = testbed::SimLogCount("-> 10.79.0.2 cmd=1");
     DeviceRegistry registry;
     ScanOptions options;
     options.directAddresses = {testbed::Address("10.79.0.2")};
@@ -65,7 +56,7 @@ TEST(AddressQueryRouted, AScanAsksRememberedAddressesDirectly) {
     EXPECT_STREQ(registry.devices.front().name, "Routed");
     EXPECT_EQ(registry.scanReport.directAddresses, options.directAddresses);
     EXPECT_FALSE(registry.scanReport.limitedBroadcastTried);
-    EXPECT_EQ(CountLogLines("-> 10.79.0.2 cmd=1"), askedBefore + 1);
+    EXPECT_EQ(testbed::SimLogCount("-> 10.79.0.2 cmd=1"), askedBefore + 1);
 }
 
 TEST(WakeSleeping, OneMagicPacketWakesTheApplianceAndTheNextScanFindsIt) {
@@ -73,9 +64,9 @@ TEST(WakeSleeping, OneMagicPacketWakesTheApplianceAndTheNextScanFindsIt) {
     EXPECT_EQ(ScanForDevices(registry), 0);
     const MacAddress mac = {0x00, 0x11, 0x32, 0xAA, 0x34, 0x56};
     ASSERT_TRUE(SendWakeOnLan(mac, testbed::Address("10.77.0.2")));
-    ASSERT_TRUE(testbed::PumpUntil([] { return CountLogLines(" wake ") > 0; }, 3000));
-    EXPECT_EQ(CountLogLines("-> 10.77.0.255:9 wake mac=00-11-32-AA-34-56 len=102"), 1u);
-    EXPECT_EQ(CountLogLines(" wake "), 1u);
+    ASSERT_TRUE(testbed::PumpUntil([] { return testbed::SimLogCount(" wake ") > 0; }, 3000));
+    EXPECT_EQ(testbed::SimLogCount("-> 10.77.0.255:9 wake mac=00-11-32-AA-34-56 len=102"), 1u);
+    EXPECT_EQ(testbed::SimLogCount(" wake "), 1u);
 
     EXPECT_EQ(ScanForDevices(registry), 1);
     ASSERT_EQ(registry.deviceCount, 1);

@@ -23,12 +23,6 @@ std::vector<std::string> NamesOf(const DeviceRegistry& registry) {
     return names;
 }
 
-size_t CountLogLines(const std::string& needle) {
-    const auto lines = testbed::SimLogLines();
-    return size_t(std::count_if(lines.begin(), lines.end(),
-                                [&](const std::string& l) { return l.find(needle) != std::string::npos; }));
-}
-
 std::vector<std::string> Sorted(const std::vector<uint32_t>& addresses) {
     std::vector<std::string> texts;
     for (uint32_t address : addresses) texts.push_back(FormatIpText(address));
@@ -54,7 +48,7 @@ TEST(ExchangeSilent, ScanFindsNothingAndTriesTheLimitedBroadcast) {
     EXPECT_EQ(ScanForDevices(registry), 0);
     EXPECT_EQ(registry.deviceCount, 0);
     EXPECT_TRUE(registry.devices.empty());
-    EXPECT_EQ(CountLogLines("-> 255.255.255.255 cmd=1"), 1u);
+    EXPECT_EQ(testbed::SimLogCount("-> 255.255.255.255 cmd=1"), 1u);
     // What the not-found page tells: the adapter, its broadcast and the fallback, nothing back.
     const ScanReport& report = registry.scanReport;
     EXPECT_EQ(Sorted(report.localAddresses), std::vector<std::string>{"10.77.0.1"});
@@ -81,8 +75,8 @@ TEST(ScanTwoSubnets, BroadcastsOnBothAndKeepsOneEntry) {
     EXPECT_EQ(registry.deviceCount, 1);
     ASSERT_EQ(registry.devices.size(), 1u);
     EXPECT_STREQ(registry.devices.front().ipText, "10.77.0.2");
-    EXPECT_EQ(CountLogLines("-> 10.77.0.255 cmd=1"), 1u);
-    EXPECT_EQ(CountLogLines("-> 10.78.0.255 cmd=1"), 1u);
+    EXPECT_EQ(testbed::SimLogCount("-> 10.77.0.255 cmd=1"), 1u);
+    EXPECT_EQ(testbed::SimLogCount("-> 10.78.0.255 cmd=1"), 1u);
 }
 
 TEST(ScanLimitedBroadcast, FindsAnApplianceThatAnswersOnlyTheFallback) {
@@ -105,14 +99,14 @@ TEST(ScanDefaultNameProbe, FindsTheFactoryNamedApplianceByItsName) {
     EXPECT_EQ(ScanForDevices(registry), 1);
     EXPECT_EQ(NamesOf(registry), std::vector<std::string>{"QX-Harborbox"});
     EXPECT_EQ(registry.deviceCount, 1);
-    EXPECT_EQ(CountLogLines("-> 10.77.0.2 cmd=1"), 1u);
+    EXPECT_EQ(testbed::SimLogCount("-> 10.77.0.2 cmd=1"), 1u);
 }
 
 TEST(ScanDefaultNameSkip, SkipsTheProbeWhenTheAddressIsAlreadyListed) {
     DeviceRegistry registry;
     EXPECT_EQ(ScanForDevices(registry), 1);
     EXPECT_EQ(NamesOf(registry), std::vector<std::string>{"Renamed"});
-    EXPECT_EQ(CountLogLines("-> 10.77.0.2 cmd=1"), 0u);  // only the broadcast reached it
+    EXPECT_EQ(testbed::SimLogCount("-> 10.77.0.2 cmd=1"), 0u);  // only the broadcast reached it
 }
 
 TEST(QueryDeviceReply, SetsPortAndLanguageOfTheKnownEntry) {
@@ -158,8 +152,8 @@ TEST(ScanFourAdapters, EverySubnetIsAskedAtOnceAndEachApplianceListedOnce) {
     EXPECT_EQ(NamesOf(registry), (std::vector<std::string>{"Box-77", "Box-78", "Box-80", "Box-81"}));
     EXPECT_EQ(registry.deviceCount, 4);
     for (const char* broadcast : {"10.77.0.255", "10.78.0.255", "10.80.0.255", "10.81.0.255"})
-        EXPECT_EQ(CountLogLines(std::string("-> ") + broadcast + " cmd=1"), 1u) << broadcast;
-    EXPECT_EQ(CountLogLines("-> 255.255.255.255"), 0u);
+        EXPECT_EQ(testbed::SimLogCount(std::string("-> ") + broadcast + " cmd=1"), 1u) << broadcast;
+    EXPECT_EQ(testbed::SimLogCount("-> 255.255.255.255"), 0u);
     // Every appliance hears every broadcast here: sixteen replies, four appliances.
     EXPECT_EQ(Sorted(registry.scanReport.localAddresses),
               (std::vector<std::string>{"10.77.0.1", "10.78.0.1", "10.80.0.1", "10.81.0.1"}));
