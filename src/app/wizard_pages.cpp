@@ -167,16 +167,16 @@ void CQuickmapDlg::OnDeviceListNotify(const NMHDR* header) {
     }
     if (header->code != NM_CLICK && header->code != NM_DBLCLK && header->code != NM_RCLICK) return;
     const int item = reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem;
+    if (SleepingAt(item)) {
+        if (header->code == NM_RCLICK) OpenDeviceMenu(item);
+        return;
+    }
     if (m_state.DeviceCount() == 0) {
-        // The only row is "Harborbox not found.": help is what the user needs, or adding one by address.
+        // The first row is "Harborbox not found.": help is what the user needs, or adding one by address.
         if (item >= 0 && header->code == NM_RCLICK)
             OpenDeviceMenu(item);
         else if (item >= 0)
             ShowHelp();
-        return;
-    }
-    if (header->code == NM_RCLICK && SleepingAt(item)) {
-        OpenDeviceMenu(item);
         return;
     }
     if (!m_state.EntryAt(item)) return;

@@ -53,6 +53,13 @@ TEST_F(SleepingRows, ListedGreyedWokenByOneMagicPacketAndListedNormallyAfterTheC
     EXPECT_EQ(DeviceList().GetItemText(1, 2), "00-11-32-AA-34-56");
     EXPECT_FALSE(Selected(1));
     EXPECT_EQ(m_window->State().SelectedRow(), -1);
+    // A click on it is no call for the troubleshooting help, as one on "Harborbox not found." is.
+    NMITEMACTIVATE click = {};
+    click.hdr = {DeviceList().m_hWnd, IDC_DEVICE_LIST, static_cast<UINT>(NM_CLICK)};
+    click.iItem = 1;
+    ::SendMessageA(m_hwnd, WM_NOTIFY, IDC_DEVICE_LIST, reinterpret_cast<LPARAM>(&click));
+    const HWND help = ::FindWindowA(nullptr, "Harborbox Quickmap Help");
+    EXPECT_FALSE(help && ::IsWindowVisible(help));
 
     const testbed::MenuSnapshot menu = MenuOf(1);
     ASSERT_TRUE(menu.shown);
