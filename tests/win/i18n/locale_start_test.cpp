@@ -65,13 +65,6 @@ std::wstring RenameBoxIn(LANGID language) {
     std::wstring text = variants::String(::GetModuleHandleA(nullptr), language, IDS_ALREADY_UNIQUE);
     return text.replace(text.find(L"%s"), 2, L"Harborbox-3456");
 }
-
-size_t LogCount(const std::string& needle) {
-    size_t count = 0;
-    for (const std::string& line : testbed::SimLogLines())
-        if (line.find(needle) != std::string::npos) ++count;
-    return count;
-}
 }  // namespace
 
 class LocaleStart : public WizardFixture {
@@ -160,8 +153,8 @@ TEST_F(LocaleStart, AnApplianceWithoutALanguageIsToldTheLanguage) {
     m_window->OpenWebManager();
     const std::string languagePage =
         std::string("GET /generalsetup/processlangupdate.asp?language=") + m_expected->language + "&submit=update";
-    testbed::PumpUntil([&] { return LogCount(languagePage) > 0; }, 15000);
-    EXPECT_EQ(LogCount(languagePage), 1u);
+    testbed::PumpUntil([&] { return testbed::SimLogCount(languagePage) > 0; }, 15000);
+    EXPECT_EQ(testbed::SimLogCount(languagePage), 1u);
 }
 
 // On an English system, a language chosen for the program holds on its worker threads too: on Windows a new

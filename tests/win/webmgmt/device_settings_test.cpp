@@ -8,13 +8,6 @@
 #include <cstring>
 
 namespace {
-size_t LogCount(const std::string& needle) {
-    size_t count = 0;
-    for (const std::string& line : testbed::SimLogLines())
-        if (line.find(needle) != std::string::npos) ++count;
-    return count;
-}
-
 using testbed::RecorderLog;
 
 // Manage on the selected appliance; returns once the browser was started for it.
@@ -51,20 +44,20 @@ TEST_F(DeviceSettings, AnAlreadyUniqueNameInAnyCaseSendsNothing) {
     ListAppliance("harborbox-3456");
     RenameToUniqueName();
     EXPECT_TRUE(m_boxes->Saw("No changes to be made. The device name Harborbox-3456 is already a unique name."));
-    EXPECT_EQ(LogCount("processnetworkname"), 0u);
+    EXPECT_EQ(testbed::SimLogCount("processnetworkname"), 0u);
 }
 
 TEST_F(DeviceSettings, DecliningTheWarningSendsNothing) {
     ListAppliance("Office");
     m_boxes->SetDecline(true);
     RenameToUniqueName();
-    EXPECT_EQ(LogCount("processnetworkname"), 0u);
+    EXPECT_EQ(testbed::SimLogCount("processnetworkname"), 0u);
 }
 
 TEST_F(DeviceSettings, RenamingSendsTheMacNameAndListsIt) {
     ListAppliance("Office");
     RenameToUniqueName();
-    EXPECT_EQ(LogCount("GET /generalsetup/processnetworkname.asp?machine_name=Harborbox-3456&submit=update"), 1u);
+    EXPECT_EQ(testbed::SimLogCount("GET /generalsetup/processnetworkname.asp?machine_name=Harborbox-3456&submit=update"), 1u);
     EXPECT_EQ(DeviceList().GetItemText(0, 0), "Harborbox-3456");
     EXPECT_STREQ(m_window->State().Registry().devices.front().name, "Harborbox-3456");
 }
@@ -73,7 +66,7 @@ TEST_F(DeviceSettings, EnglishNeverSetsTheLanguage) {
     ListAppliance("Office");
     g_strLanguage = "English";
     EXPECT_TRUE(ManageOpensTheBrowser(*m_window));
-    EXPECT_EQ(LogCount("processlangupdate"), 0u);
+    EXPECT_EQ(testbed::SimLogCount("processlangupdate"), 0u);
 }
 
 TEST_F(DeviceSettings, GermanIsSentToAnApplianceWithoutALanguage) {
@@ -82,7 +75,7 @@ TEST_F(DeviceSettings, GermanIsSentToAnApplianceWithoutALanguage) {
     // The language page goes out before the browser opens.
     EXPECT_TRUE(ManageOpensTheBrowser(*m_window));
     EXPECT_EQ(m_window->State().Registry().devices.front().languageSet, 0);  // as its query answer said
-    EXPECT_EQ(LogCount("GET /generalsetup/processlangupdate.asp?language=German&submit=update"), 1u);
+    EXPECT_EQ(testbed::SimLogCount("GET /generalsetup/processlangupdate.asp?language=German&submit=update"), 1u);
 }
 
 // Types the administrator's name and the given password into the login prompt when it appears.
@@ -103,7 +96,7 @@ TEST_F(DeviceSettingsAuth, ALoginPromptThenSuccessUpdatesTheList) {
     EXPECT_TRUE(login.Finish());
     EXPECT_EQ(DeviceList().GetItemText(0, 0), "Harborbox-3456");
     EXPECT_STREQ(m_window->State().Registry().devices.front().userName, "admin");
-    EXPECT_GE(LogCount("Authorization: Basic"), 1u);
+    EXPECT_GE(testbed::SimLogCount("Authorization: Basic"), 1u);
 }
 
 TEST_F(DeviceSettingsAuth, AWrongLoginIsReported) {
