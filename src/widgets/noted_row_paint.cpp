@@ -1,5 +1,6 @@
 #include "widgets/noted_row_paint.h"
 #include "widgets/device_list_layout.h"
+#include <algorithm>
 
 namespace {
 int TextWidth(HDC dc, const std::string& text) {
@@ -48,7 +49,10 @@ void PaintNotedRow(HWND list, const NMLVCUSTOMDRAW& draw, const DeviceListRow& r
     ::SetTextColor(dc, ::GetSysColor(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_GRAYTEXT));
     // The list's own label margin, so the text lines up with that of the other rows.
     const int margin = ::GetSystemMetrics(SM_CXEDGE);
-    RECT text = {label.left + margin, label.top, label.right - margin, label.bottom};
+    // Within the visible width, where a vertical scroll bar takes part of the columns.
+    RECT client;
+    ::GetClientRect(list, &client);
+    RECT text = {label.left + margin, label.top, std::min(label.right, client.right) - margin, label.bottom};
     const std::string rest = DeviceListRowText(row).substr(row.name.size());
     const int nameWidth = NotedRowNameWidth(TextWidth(dc, row.name), TextWidth(dc, rest), text.right - text.left);
     DrawLine(dc, row.name, {text.left, text.top, text.left + nameWidth, text.bottom});
