@@ -42,17 +42,24 @@ bool CDeviceListCtrl::SetDropMode(const DropMode& mode) {
 
 void CDeviceListCtrl::SetUpColumnsAndImages(const std::string& nameHeading, const std::string& addressHeading,
                                             const std::string& macHeading, const std::string& searchingText) {
-    RECT client;
-    ::GetClientRect(m_hWnd, &client);
-    const DeviceListColumns widths = DeviceListColumnWidths(client.right - client.left);
-    InsertColumn(0, nameHeading, widths.name);
-    InsertColumn(1, addressHeading, widths.ipAddress);
-    InsertColumn(2, macHeading, widths.macAddress);
+    InsertColumn(0, nameHeading, 0);
+    InsertColumn(1, addressHeading, 0);
+    InsertColumn(2, macHeading, 0);
+    FitColumns();
     SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, static_cast<WPARAM>(-1), LVS_EX_FULLROWSELECT);
     // The list is ours and freed once, by our destructor: the control must not free it as well.
     ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, ::GetWindowLongPtrA(m_hWnd, GWL_STYLE) | LVS_SHAREIMAGELISTS);
     LoadImagesForDpi();
     InsertItem(0, searchingText, kImageSearching);
+}
+
+void CDeviceListCtrl::FitColumns() const {
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    const DeviceListColumns widths = DeviceListColumnWidths(client.right - client.left);
+    SendMessage(LVM_SETCOLUMNWIDTH, 0, widths.name);
+    SendMessage(LVM_SETCOLUMNWIDTH, 1, widths.ipAddress);
+    SendMessage(LVM_SETCOLUMNWIDTH, 2, widths.macAddress);
 }
 
 void CDeviceListCtrl::AppendRows(const std::vector<DeviceListRow>& rows) {
@@ -145,6 +152,13 @@ LRESULT CDeviceListCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (msg == fw::kDpiChangedAfterParent && m_images) LoadImagesForDpi();
+    if (msg == WM_SIZE && m_images) {  // the columns are set up
+        // A vertical scroll bar narrows the rows: the columns follow, rather than a horizontal one
+        // hiding a row and the end of every name.
+        const LRESULT result = CListCtrl::WindowProc(msg, wParam, lParam);
+        FitColumns();
+        return result;
+    }
     if (msg == UM_DROP_READ) {
         DeliverReadDrops();
         return 0;

@@ -55,6 +55,8 @@ protected:
 private:
     // The strip drawn for the list's DPI, replacing the one it had.
     void LoadImagesForDpi();
+    // Shares the visible width out among the columns.
+    void FitColumns() const;
     void OnDropFiles(HDROP drop);
     void AppendBatch();
     // Hands the drops that have been read on to the callback, in the order they were made.

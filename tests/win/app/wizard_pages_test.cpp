@@ -184,14 +184,21 @@ TEST_F(WizardPages, CheckBoxesFollowTheRules) {
     EXPECT_FALSE(tree.GetCheck(music));
 }
 
-TEST_F(WizardPages, DeviceListColumnsShareTheWidth) {
-    RECT client;
-    ::GetClientRect(Control(IDC_DEVICE_LIST), &client);
-    const int width = client.right;
+TEST_F(WizardPages, DeviceListColumnsShareTheVisibleWidth) {
     HWND list = Control(IDC_DEVICE_LIST);
-    EXPECT_EQ(ListView_GetColumnWidth(list, 0), width / 2);
-    EXPECT_EQ(ListView_GetColumnWidth(list, 1), (width - width / 2) / 2);
-    EXPECT_EQ(ListView_GetColumnWidth(list, 2), (width - width / 2) / 2);
+    // Few rows, then more than the list shows, with a vertical scroll bar taking part of the width.
+    for (const size_t rows : {0, 40}) {
+        SCOPED_TRACE(rows);
+        DeviceList().AppendRows(std::vector<DeviceListRow>(rows, {"Box", "10.77.0.2", "00-11-32-AA-00-00", 3}));
+        RECT client;
+        ::GetClientRect(list, &client);
+        const int width = client.right;
+        EXPECT_EQ(ListView_GetColumnWidth(list, 0), width / 2);
+        EXPECT_EQ(ListView_GetColumnWidth(list, 1), (width - width / 2) / 2);
+        EXPECT_EQ(ListView_GetColumnWidth(list, 2), (width - width / 2) / 2);
+        EXPECT_EQ(::GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL, 0) << "no horizontal scroll bar";
+        EXPECT_EQ(::GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL, rows ? WS_VSCROLL : 0);
+    }
 }
 
 TEST_F(WizardPages, ClickingTheNotFoundRowOpensTheTroubleshootingHelp) {
