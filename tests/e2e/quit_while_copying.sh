@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Quitting while a drop is copied to the appliance (Escape with Yes to the question, and -uninstall from a
-# second start): the copy stops, no partial file is left, no file stands under its final name with other
-# bytes than its source, and the process is gone within 2 s.
+# Quitting while a drop is copied to the appliance (Escape with Yes to the question, -uninstall from a second
+# start, the end of the session): the copy stops, no partial file is left, no file stands under its final
+# name with other bytes than its source, and the process is gone within 2 s (at the session's end Windows
+# ends it).
 set -euo pipefail
 # shellcheck source=SCRIPTDIR/../../scripts/lib/testbed.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/testbed.sh"
@@ -12,6 +13,7 @@ MESSAGE_TEXT=65535 # the text of a message box
 WM_COMMAND=0x111
 IDCANCEL=2
 IDYES=6
+WM_ENDSESSION=0x16
 
 quickmap_gone() { tb_pid_gone "$QUICKMAP_PID"; }
 some_arrived() { [[ -n $(find "$OTHERS/$1" -type f -name 'part*' -print -quit 2>/dev/null) ]]; }
@@ -65,6 +67,27 @@ uninstall_stops_the_copy() {
   nothing_damaged Uninstall
 }
 
+arrived_count() { find "$OTHERS/$1" -type f | wc -l; }
+
+# Nothing more arrives and no partial file is left.
+copy_stopped() {
+  local before
+  before=$(arrived_count "$1")
+  sleep 0.5
+  [[ $(arrived_count "$1") == "$before" && -z $(find "$OTHERS/$1" -name '~*.qmpart' -print -quit) ]]
+}
+
+session_end_stops_the_copy() {
+  start_listing "$TB_LOGS/session-end.out" || return 1
+  drop "$FILES/SessionEnd"
+  tb_wait_until 30 some_arrived SessionEnd || { echo "nothing arrived" >&2; return 1; }
+  tb_wine "$UIDRIVER" post "$CAPTION" "$IDC_DEVICE_LIST" $WM_ENDSESSION 1 0 || return 1
+  tb_wait_until 2 copy_stopped SessionEnd || { echo "still copying 2 s after the session's end" >&2; return 1; }
+  nothing_damaged SessionEnd || return 1
+  tb_wine "$EXE" -uninstall || return 1
+  tb_wait_until 5 quickmap_gone
+}
+
 drop_bed quit
 OTHERS="$SHARES/Shared Data/Others"
 VIDEO="$SHARES/Shared Media/Video"
@@ -73,6 +96,8 @@ mkdir -p "$FILES"
 truncate -s 6G "$FILES/movie.avi"
 make_folder Escape
 make_folder Uninstall
+make_folder SessionEnd
 tb_case escape_stops_the_copy escape_stops_the_copy
 tb_case uninstall_stops_the_copy uninstall_stops_the_copy
+tb_case session_end_stops_the_copy session_end_stops_the_copy
 ((TB_FAILURES == 0))
