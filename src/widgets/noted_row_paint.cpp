@@ -1,4 +1,5 @@
 #include "widgets/noted_row_paint.h"
+#include "framework/handles.h"
 #include "widgets/device_list_layout.h"
 #include <algorithm>
 
@@ -44,7 +45,7 @@ void PaintNotedRow(HWND list, const NMLVCUSTOMDRAW& draw, const DeviceListRow& r
     HIMAGELIST images = reinterpret_cast<HIMAGELIST>(::SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
     if (images) ::ImageList_Draw(images, row.image, dc, icon.left, icon.top, ILD_TRANSPARENT);
 
-    HGDIOBJ font = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(list, WM_GETFONT, 0, 0)));
+    const fw::selection font(dc, reinterpret_cast<HFONT>(::SendMessageA(list, WM_GETFONT, 0, 0)));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ::GetSysColor(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_GRAYTEXT));
     // The list's own label margin, so the text lines up with that of the other rows.
@@ -58,6 +59,5 @@ void PaintNotedRow(HWND list, const NMLVCUSTOMDRAW& draw, const DeviceListRow& r
     DrawLine(dc, row.name, {text.left, text.top, text.left + nameWidth, text.bottom});
     text.left += nameWidth;
     DrawLine(dc, rest, text);
-    ::SelectObject(dc, font);
     if ((state & LVIS_FOCUSED) && hasFocus) ::DrawFocusRect(dc, &label);
 }
